@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "channels/sound_slots.h"
+
+// For tests and benchmarks: the same sound layer on OpenAL Soft's loopback
+// device, rendered on demand instead of reaching a sound card, so that what
+// a slot plays can be measured sample by sample.
+
+// Opens the layer on a loopback device producing interleaved 32-bit float
+// frames at `sampleRate` with `channels` channels (1 or 2). False when the
+// loopback device is unavailable. Shut down with ShutdownSoundOutput.
+bool InitLoopbackSoundOutput(int sampleRate, int channels);
+
+// Renders `frames` frames of the mix into `out` (frames x channels floats).
+// The mix is rendered even while the layer has paused its device for idling.
+void RenderLoopback(float* out, std::size_t frames);
+
+// What a slot holds, for inspection.
+struct SlotInfo {
+    int channels;           // of the decoded sound
+    int sampleRate;         // the sound's own rate
+    std::size_t frames;     // decoded length in frames
+    std::size_t bytes;      // channels x frames x 2
+    int frequency;          // current playback frequency
+    int volume;             // last volume applied, 0..100
+    float gain;             // linear gain applied to the output
+    bool playing;
+};
+std::optional<SlotInfo> InspectSlot(SlotNumber slot);
+
+// Number of distinct decoded sounds the layer holds (sounds loaded from the
+// same embedded block are held once).
+std::size_t DecodedSoundCount();
+
+// True while the layer has paused the output device because nothing plays.
+bool OutputIsPaused();

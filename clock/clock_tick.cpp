@@ -1,0 +1,3 @@
+// Placeholder until the clock lands.
+#include "clock/clock_tick.h"
+void ClockTick() {}

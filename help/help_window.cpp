@@ -1,0 +1,4 @@
+// Placeholder until the help window lands.
+#include "help/help_window.h"
+void ToggleHelpWindow() {}
+void OpenHomePage() {}

@@ -1,0 +1,12 @@
+#pragma once
+
+// The toolkit session: the one connection to the window system.
+// Every toolkit call comes from the program's one thread.
+
+// Opens the connection to the display. Returns false, without aborting the
+// process, when there is no display to open; nothing else may be called then.
+bool InitToolkit();
+
+// Closes every window still open, releases pictures and fonts, and ends the
+// connection to the display.
+void ReleaseToolkit();
