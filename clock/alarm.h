@@ -1,22 +1,25 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
+// The daily alarm. The alarm button's caption is its visible state:
+// "Enable Alarm" (off), "Disable Alarm" (on, waiting or armed), "ALARM"
+// (ringing).
 struct AlarmState {
-    bool enabled = false;
-    bool armed = true;
-    bool ringing = false;
-    std::u16string alarmText;
+    bool enabled = false;   // changed ticks test the alarm
+    bool armed = true;      // the alarm time still lies ahead today
+    bool ringing = false;   // the alarm sound plays in its slot
+    std::u16string alarmText;  // hour text, minute text and "00"
 };
 
 extern AlarmState alarmState;
 
+// Switches the alarm on, or off (silencing it when it rings), by the
+// button's caption.
 void AlarmButtonPressed();
-void AlarmTick(std::u16string_view newText, std::u16string_view previousText);
 
-// Reads a number from text: blanks and tabs skipped, a sign, "$" hex or "%"
-// binary or decimal digits, stopping at the first non-digit, wrapping at 64
-// bits; no digits gives 0. Every ":" is removed first.
-std::int64_t TimeValue(std::u16string_view text);
+// Runs on a clock tick whose time text `newText` differs from the text
+// shown before, `previousText`: rings when the alarm time has passed, and
+// re-arms when the time went backwards (midnight, or a clock set back).
+void AlarmTick(std::u16string_view newText, std::u16string_view previousText);
