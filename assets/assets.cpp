@@ -34,6 +34,7 @@ HM_DECLARE_ASSET(picture_logo)
 HM_DECLARE_ASSET(program_icon)
 HM_DECLARE_ASSET(help_text)
 HM_DECLARE_ASSET(ogg_notice)
+HM_DECLARE_ASSET(third_party_notices)
 
 EmbeddedBlock EmbeddedRecording(Recording recording)
 {
@@ -78,6 +79,7 @@ static std::string_view AsText(EmbeddedBlock block)
 
 std::string_view HelpText() { return AsText(HM_ASSET(help_text)); }
 std::string_view OggNotice() { return AsText(HM_ASSET(ogg_notice)); }
+std::string_view ThirdPartyNotices() { return AsText(HM_ASSET(third_party_notices)); }
 
 std::string_view CreditLine()
 {

@@ -47,6 +47,7 @@ EmbeddedBlock EmbeddedPicture(Picture picture);
 // ASCII texts.
 std::string_view HelpText();      // usage notes and terms, with the name placeholder
 std::string_view OggNotice();     // libogg's licence notice
+std::string_view ThirdPartyNotices();  // libvorbis, OpenAL Soft and Qt notices
 std::string_view CreditLine();    // program name, version and rights notice
 std::string_view HomePageAddress();
 std::string_view ProgramVersion();
