@@ -4,10 +4,21 @@
 
 #include "app/numbering.h"
 
-// The handlers of the five channel rows; r is the row index, 1..ROW_COUNT.
-void SelectorChanged(int r);
+// The handlers of the channel rows. Each takes the row index r, 1..ROW_COUNT,
+// and finds the row's controls and sound slot from it.
+
+// Plays the row's chosen sound from its start, looping, at the row's rate and
+// volume, replacing what the row played before.
 void PlayPressed(int r);
+
+// Stops the row's sound and shows the play picture again.
 void StopPressed(int r);
+
+// Resets the row's rate to natural speed for the next play, and warns before
+// pure white noise. What the row plays goes on unchanged.
+void SelectorChanged(int r);
+
+// Apply the rate and volume track bars' positions to the playing sound.
 void RateMoved(int r);
 void VolumeMoved(int r);
 

@@ -7,3 +7,4 @@ void SetSlotFrequency(SlotNumber, int) {}
 void SetSlotVolume(SlotNumber, int) {}
 void ReleaseSlot(SlotNumber) {}
 void ShutdownSoundOutput() {}
+bool SlotIsLoaded(SlotNumber) { return false; }

@@ -26,6 +26,9 @@ bool LoadSlotFromMemory(SlotNumber slot, const void* address, std::size_t length
 // `volume` (0..100, clamped). False on an empty slot.
 bool PlaySlotLooped(SlotNumber slot, int volume);
 
+// True while the slot holds a sound, playing or stopped.
+bool SlotIsLoaded(SlotNumber slot);
+
 // Frames per second at which the sound is consumed; pitch and speed scale
 // with hz / the sound's own rate. Nothing happens on an empty slot.
 void SetSlotFrequency(SlotNumber slot, int hz);
