@@ -1,0 +1,245 @@
+# Shell functions for end-to-end tests of the real hushmere binary: a private
+# X server (Xvfb), a private PulseAudio daemon whose default sink records
+# what is played, helpers to find, drive and photograph windows, to measure
+# the recording, and one clean-up that stops everything on exit.
+#
+# Source it from a test script (bash); the script is given by CTest:
+#   HUSHMERE        the binary under test
+#   SEND_CLOSE      the helper that sends WM_DELETE_WINDOW
+#   E2E_ARTEFACTS   a folder where screenshots and recordings are kept
+#
+# Typical use:
+#   . "$(dirname "$0")/harness.sh"
+#   e2e_begin
+#   e2e_start_x
+#   e2e_start_pulse
+#   e2e_start_hushmere
+#   win=$(e2e_wait_window Hushmere 10) || e2e_fail "no window"
+
+set -u
+
+E2E_TMP=""
+E2E_PIDS=""          # every background process we started, stopped at the end
+E2E_HUSHMERE_PID=""
+E2E_RECORDING=""     # raw s16le stereo 48000 Hz, paced in real time
+E2E_RATE=48000
+E2E_CHANNELS=2
+
+e2e_log() { echo "e2e: $*" >&2; }
+
+e2e_fail()
+{
+    echo "e2e: FAIL: $*" >&2
+    exit 1
+}
+
+e2e_need()
+{
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 || e2e_fail "$tool is not installed (run scripts/setup.sh)"
+    done
+}
+
+# Makes the private temporary folder and arranges the clean-up.
+e2e_begin()
+{
+    e2e_need Xvfb xdotool xwininfo import
+    E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/hushmere-e2e.XXXXXX")
+    : "${E2E_ARTEFACTS:=$E2E_TMP/artefacts}"
+    mkdir -p "$E2E_ARTEFACTS"
+    trap e2e_end EXIT
+    trap 'exit 1' INT TERM HUP
+}
+
+# Stops what we started, newest first, and removes the temporary folder.
+e2e_end()
+{
+    local pid
+    for pid in $E2E_PIDS; do
+        kill "$pid" 2>/dev/null
+    done
+    for pid in $E2E_PIDS; do
+        wait "$pid" 2>/dev/null
+    done
+    E2E_PIDS=""
+    [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
+    E2E_TMP=""
+}
+
+e2e_track() { E2E_PIDS="$1 $E2E_PIDS"; }
+
+# Starts Xvfb on a display number it finds free itself, and exports DISPLAY.
+e2e_start_x()
+{
+    local fifo="$E2E_TMP/displayfd" number
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >"$E2E_TMP/xvfb.log" 2>&1 &
+    e2e_track $!
+    read -r -t 10 number <"$fifo" || e2e_fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+    export DISPLAY=":$number"
+    e2e_log "X server on $DISPLAY"
+}
+
+# Starts a private PulseAudio daemon with a socket in our folder. Its
+# default sink is a pipe sink that writes s16le stereo 48000 Hz in real time
+# into a FIFO; a reader drains it into $E2E_RECORDING. Exports PULSE_SERVER.
+e2e_start_pulse()
+{
+    e2e_need pulseaudio pactl
+    local dir="$E2E_TMP/pulse"
+    mkdir -p "$dir/runtime" "$dir/home"
+    chmod 700 "$dir/runtime"
+    E2E_RECORDING="$E2E_TMP/recording.raw"
+    cat >"$dir/hushmere.pa" <<PA
+load-module module-native-protocol-unix socket=$dir/native auth-anonymous=1
+load-module module-pipe-sink file=$dir/sink.fifo sink_name=recorder format=s16le rate=$E2E_RATE channels=$E2E_CHANNELS use_system_clock_for_timing=yes
+set-default-sink recorder
+PA
+    # --system=no and our own HOME and runtime folder keep a daemon run as
+    # root (as in CI) away from any system-wide or user-wide instance.
+    HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/home" \
+        pulseaudio -n --daemonize=no --system=no --use-pid-file=no --exit-idle-time=-1 \
+        --disallow-exit --disallow-module-loading=no -F "$dir/hushmere.pa" \
+        >"$dir/pulse.log" 2>&1 &
+    e2e_track $!
+    export PULSE_SERVER="unix:$dir/native"
+    local i
+    for i in $(seq 1 50); do
+        if [ -p "$dir/sink.fifo" ] && pactl info >/dev/null 2>&1; then
+            cat "$dir/sink.fifo" >"$E2E_RECORDING" &
+            e2e_track $!
+            e2e_log "sound server at $PULSE_SERVER"
+            return 0
+        fi
+        sleep 0.1
+    done
+    e2e_fail "PulseAudio did not start: $(cat "$dir/pulse.log")"
+}
+
+# Points the program at a sound server that is not there, and keeps OpenAL
+# from falling back to a sound card or its silent null output.
+e2e_no_sound()
+{
+    export PULSE_SERVER="unix:$E2E_TMP/no-server/native"
+    export ALSOFT_DRIVERS=pulse
+}
+
+# Starts the binary in the background; its output goes to hushmere.log.
+e2e_start_hushmere()
+{
+    [ -x "${HUSHMERE:-}" ] || e2e_fail "HUSHMERE does not name the binary"
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$E2E_TMP" "$HUSHMERE" >"$E2E_TMP/hushmere.log" 2>&1 &
+    E2E_HUSHMERE_PID=$!
+    e2e_track $E2E_HUSHMERE_PID
+}
+
+# Prints the id of the visible window titled exactly TITLE, waiting up to
+# SECONDS for it.
+e2e_wait_window()
+{
+    local title="$1" seconds="${2:-10}" id i
+    for i in $(seq 1 $((seconds * 10))); do
+        for id in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
+            if [ "$(xdotool getwindowname "$id")" = "$title" ]; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# Prints "WIDTH HEIGHT" of a window's inside (its client area).
+e2e_window_size()
+{
+    xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'
+}
+
+# Prints "X Y" of a window's top-left corner on the screen.
+e2e_window_position()
+{
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}'
+}
+
+# Keeps a picture of the whole screen as $E2E_ARTEFACTS/NAME.png.
+e2e_screenshot()
+{
+    import -window root "$E2E_ARTEFACTS/$1.png" || e2e_fail "screenshot $1 failed"
+    e2e_log "screenshot $E2E_ARTEFACTS/$1.png"
+}
+
+# Gives a window the keyboard focus and types keys (xdotool names: Return,
+# Tab, space) as the keyboard would, through the XTEST extension.
+e2e_key()
+{
+    local id="$1"
+    shift
+    xdotool windowfocus --sync "$id" && xdotool key "$@"
+}
+
+# Left click at X Y inside a window's client area.
+e2e_click()
+{
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# Asks a window to close as a window manager's close box would.
+e2e_close_request()
+{
+    [ -x "${SEND_CLOSE:-}" ] || e2e_fail "SEND_CLOSE does not name the helper"
+    "$SEND_CLOSE" "$1"
+}
+
+# Waits up to SECONDS for the program to end and sets E2E_EXIT_CODE; fails
+# (returns 1) when it is still running then. Call it directly, not inside
+# $(...): only this shell can collect the program's exit code.
+E2E_EXIT_CODE=""
+e2e_wait_exit()
+{
+    local seconds="$1" i
+    for i in $(seq 1 $((seconds * 20))); do
+        if ! kill -0 "$E2E_HUSHMERE_PID" 2>/dev/null; then
+            wait "$E2E_HUSHMERE_PID"
+            E2E_EXIT_CODE=$?
+            E2E_PIDS=$(echo "$E2E_PIDS" | sed "s/\\b$E2E_HUSHMERE_PID\\b//")
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# Seconds of sound recorded so far.
+e2e_recorded_seconds()
+{
+    local bytes
+    bytes=$(stat -c %s "$E2E_RECORDING")
+    echo "$bytes $E2E_RATE $E2E_CHANNELS" | awk '{printf "%.3f\n", $1 / ($2 * $3 * 2)}'
+}
+
+# Copies SECONDS of the recording, starting FROM seconds in, into
+# $E2E_ARTEFACTS/NAME.raw and prints its path.
+e2e_cut_recording()
+{
+    local name="$1" from="$2" seconds="$3" frame=$((E2E_CHANNELS * 2))
+    local skip count
+    skip=$(awk -v f="$from" -v r="$E2E_RATE" 'BEGIN {printf "%d", f * r}')
+    count=$(awk -v s="$seconds" -v r="$E2E_RATE" 'BEGIN {printf "%d", s * r}')
+    dd if="$E2E_RECORDING" of="$E2E_ARTEFACTS/$name.raw" bs="$frame" skip="$skip" count="$count" 2>/dev/null
+    echo "$E2E_ARTEFACTS/$name.raw"
+}
+
+# Prints sox's statistics of a raw recording (RMS amplitude, maximum
+# amplitude, rough frequency...), one "Name: value" per line.
+e2e_measure()
+{
+    e2e_need sox
+    sox -t raw -r "$E2E_RATE" -e signed -b 16 -c "$E2E_CHANNELS" "$1" -n stat 2>&1
+}
+
+# One figure from e2e_measure's output: e2e_figure FILE "RMS     amplitude".
+e2e_figure()
+{
+    e2e_measure "$1" | awk -F: -v name="$2" '$1 ~ name {gsub(/ /, "", $2); print $2; exit}'
+}
