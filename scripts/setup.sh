@@ -9,7 +9,7 @@ PACKAGES="
   libopenal-dev libvorbis-dev libogg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick libx11-dev
   pulseaudio pulseaudio-utils sox
   fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream
