@@ -230,16 +230,18 @@ e2e_cut_recording()
     echo "$E2E_ARTEFACTS/$name.raw"
 }
 
-# Prints sox's statistics of a raw recording (RMS amplitude, maximum
-# amplitude, rough frequency...), one "Name: value" per line.
+# Prints sox's statistics of one channel (1 left, 2 right; 1 unless given)
+# of a raw recording: RMS amplitude, maximum amplitude, rough frequency...,
+# one "Name: value" per line. Amplitudes are fractions of full scale.
 e2e_measure()
 {
     e2e_need sox
-    sox -t raw -r "$E2E_RATE" -e signed -b 16 -c "$E2E_CHANNELS" "$1" -n stat 2>&1
+    sox -t raw -r "$E2E_RATE" -e signed -b 16 -c "$E2E_CHANNELS" "$1" -n remix "${2:-1}" stat 2>&1
 }
 
-# One figure from e2e_measure's output: e2e_figure FILE "RMS     amplitude".
+# One figure from e2e_measure's output:
+#   e2e_figure FILE "RMS     amplitude" [CHANNEL]
 e2e_figure()
 {
-    e2e_measure "$1" | awk -F: -v name="$2" '$1 ~ name {gsub(/ /, "", $2); print $2; exit}'
+    e2e_measure "$1" "${3:-1}" | awk -F: -v name="$2" '$1 ~ name {gsub(/ /, "", $2); print $2; exit}'
 }
