@@ -9,10 +9,18 @@
 // device, rendered on demand instead of reaching a sound card, so that what
 // a slot plays can be measured sample by sample.
 
+// Which resampler the slots use. The layer always takes the output's best;
+// the output's default (linear) is there so that a measurement can show
+// what the choice is worth.
+enum class LoopbackResampler { Best, OutputDefault };
+
 // Opens the layer on a loopback device producing interleaved 32-bit float
-// frames at `sampleRate` with `channels` channels (1 or 2). False when the
-// loopback device is unavailable. Shut down with ShutdownSoundOutput.
-bool InitLoopbackSoundOutput(int sampleRate, int channels);
+// frames at `sampleRate` with `channels` channels (1 or 2). True also when
+// the layer already runs on a loopback device of that format; false when
+// the loopback device is unavailable or the layer runs on another output.
+// Shut down with ShutdownSoundOutput.
+bool InitLoopbackSoundOutput(int sampleRate, int channels,
+                             LoopbackResampler resampler = LoopbackResampler::Best);
 
 // Renders `frames` frames of the mix into `out` (frames x channels floats).
 // The mix is rendered even while the layer has paused its device for idling.

@@ -30,7 +30,10 @@ bool PlaySlotLooped(SlotNumber slot, int volume);
 bool SlotIsLoaded(SlotNumber slot);
 
 // Frames per second at which the sound is consumed; pitch and speed scale
-// with hz / the sound's own rate. Nothing happens on an empty slot.
+// with hz / the sound's own rate. Nothing happens on an empty slot, nor for
+// hz <= 0, which would consume no frames. The output steps through a sound
+// in 1/4096ths of an output frame, so a rate is met to within about 6 Hz on
+// a 48 kHz output: 100 Hz plays at 105.5 Hz there.
 void SetSlotFrequency(SlotNumber slot, int hz);
 
 // Volume 0..100 (clamped) through the attenuation table. Nothing happens on

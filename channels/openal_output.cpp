@@ -1,0 +1,337 @@
+#include "channels/openal_output.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <vector>
+
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <AL/alext.h>
+
+namespace {
+
+// The device OpenAL Soft opens when it has fallen back to its null backend,
+// which accepts everything and plays nothing.
+constexpr const char* NULL_OUTPUT_NAME = "No Output";
+
+struct Output {
+    ALCdevice* device = nullptr;
+    ALCcontext* context = nullptr;
+    bool loopback = false;
+    int loopbackRate = 0;
+    int loopbackChannels = 0;
+    // Two-channel buffers played straight to the left and right outputs.
+    bool directStereo = false;
+    // Index into the output's resamplers; -1 leaves its default.
+    ALint resampler = -1;
+    bool paused = false;
+    LPALCDEVICEPAUSESOFT pauseDevice = nullptr;
+    LPALCDEVICERESUMESOFT resumeDevice = nullptr;
+    LPALCRENDERSAMPLESSOFT renderSamples = nullptr;
+};
+
+Output output;
+
+void ReleaseDevice()
+{
+    alcMakeContextCurrent(nullptr);
+    if (output.context != nullptr) {
+        alcDestroyContext(output.context);
+    }
+    if (output.device != nullptr) {
+        alcCloseDevice(output.device);
+    }
+    output = Output{};
+}
+
+// Makes a context current on the opened device and sets what every voice
+// shares: no distance attenuation (all sounds sit at the listener), the
+// chosen resampler, and the direct two-channel layout where it exists.
+bool CreateContext(const ALCint* attributes, bool stereoOutput, OutputResampler resampler)
+{
+    output.context = alcCreateContext(output.device, attributes);
+    if (output.context == nullptr || alcMakeContextCurrent(output.context) != ALC_TRUE) {
+        return false;
+    }
+    alDistanceModel(AL_NONE);
+    // Without direct channels a mono sound would be panned to about 0.6 of
+    // full level per channel. A mono output has nowhere to send a direct
+    // left and right, so there a mono sound plays as itself.
+    output.directStereo = stereoOutput && alIsExtensionPresent("AL_SOFT_direct_channels") == AL_TRUE;
+    if (resampler == OutputResampler::Best && alIsExtensionPresent("AL_SOFT_source_resampler") == AL_TRUE) {
+        // OpenAL Soft lists its resamplers from cheapest to best; in 1.19 the
+        // last is the 23rd-order sinc, the only one that keeps what a high
+        // playback frequency folds back below the output's Nyquist limit
+        // inaudible.
+        const ALint count = alGetInteger(AL_NUM_RESAMPLERS_SOFT);
+        output.resampler = count > 0 ? count - 1 : -1;
+    }
+    if (alcIsExtensionPresent(output.device, "ALC_SOFT_pause_device") == ALC_TRUE) {
+        output.pauseDevice = reinterpret_cast<LPALCDEVICEPAUSESOFT>(
+            alcGetProcAddress(output.device, "alcDevicePauseSOFT"));
+        output.resumeDevice = reinterpret_cast<LPALCDEVICERESUMESOFT>(
+            alcGetProcAddress(output.device, "alcDeviceResumeSOFT"));
+    }
+    return alGetError() == AL_NO_ERROR;
+}
+
+} // namespace
+
+bool OpenDefaultOutput()
+{
+    if (output.device != nullptr) {
+        return false;
+    }
+    output.device = alcOpenDevice(nullptr);
+    if (output.device == nullptr) {
+        return false;
+    }
+    // OpenAL Soft 1.19 answers the plain device specifier with its library
+    // name; the full name of the opened device comes from the enumeration
+    // extension.
+    const ALCenum nameQuery = alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT") == ALC_TRUE
+                                  ? ALC_ALL_DEVICES_SPECIFIER
+                                  : ALC_DEVICE_SPECIFIER;
+    const ALCchar* name = alcGetString(output.device, nameQuery);
+    if (name == nullptr || std::strcmp(name, NULL_OUTPUT_NAME) == 0) {
+        ReleaseDevice();
+        return false;
+    }
+    // OpenAL Soft gives no way to ask a playback device for its channel
+    // layout; desktop outputs are stereo or wider, and direct channels reach
+    // the front left and right of any of them.
+    if (!CreateContext(nullptr, true, OutputResampler::Best)) {
+        ReleaseDevice();
+        return false;
+    }
+    return true;
+}
+
+bool OpenLoopbackOutput(int sampleRate, int channels, OutputResampler resampler)
+{
+    if (output.device != nullptr || sampleRate <= 0 || (channels != 1 && channels != 2)) {
+        return false;
+    }
+    if (alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback") != ALC_TRUE) {
+        return false;
+    }
+    const auto openLoopback = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(
+        alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
+    const auto formatSupported = reinterpret_cast<LPALCISRENDERFORMATSUPPORTEDSOFT>(
+        alcGetProcAddress(nullptr, "alcIsRenderFormatSupportedSOFT"));
+    output.renderSamples = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(
+        alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
+    if (openLoopback == nullptr || formatSupported == nullptr || output.renderSamples == nullptr) {
+        output = Output{};
+        return false;
+    }
+    const ALCint layout = channels == 2 ? ALC_STEREO_SOFT : ALC_MONO_SOFT;
+    output.device = openLoopback(nullptr);
+    if (output.device == nullptr ||
+        formatSupported(output.device, sampleRate, layout, ALC_FLOAT_SOFT) != ALC_TRUE) {
+        ReleaseDevice();
+        return false;
+    }
+    const ALCint attributes[] = {
+        ALC_FORMAT_CHANNELS_SOFT, layout,
+        ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
+        ALC_FREQUENCY, sampleRate,
+        0,
+    };
+    if (!CreateContext(attributes, channels == 2, resampler)) {
+        ReleaseDevice();
+        return false;
+    }
+    output.loopback = true;
+    output.loopbackRate = sampleRate;
+    output.loopbackChannels = channels;
+    return true;
+}
+
+void CloseOutput()
+{
+    ReleaseDevice();
+}
+
+bool OutputIsOpen()
+{
+    return output.device != nullptr;
+}
+
+bool OutputIsLoopback()
+{
+    return output.loopback;
+}
+
+int LoopbackSampleRate()
+{
+    return output.loopbackRate;
+}
+
+int LoopbackChannels()
+{
+    return output.loopbackChannels;
+}
+
+OutputBufferId CreateOutputBuffer(const DecodedSound& sound)
+{
+    const std::size_t frames = sound.Frames();
+    if (output.context == nullptr || frames == 0 || frames > SOUND_FRAMES_MAX ||
+        sound.channels < 1 || sound.channels > SOUND_CHANNELS_MAX) {
+        return 0;
+    }
+    const std::int16_t* data = sound.samples.data();
+    std::size_t channels = static_cast<std::size_t>(sound.channels);
+    std::vector<std::int16_t> widened;
+    if (output.directStereo && channels == 1) {
+        widened.resize(frames * 2);
+        for (std::size_t i = 0; i < frames; ++i) {
+            widened[2 * i] = data[i];
+            widened[2 * i + 1] = data[i];
+        }
+        data = widened.data();
+        channels = 2;
+    }
+    // Within ALsizei: SOUND_FRAMES_MAX keeps two channels of 16 bits below 2^31.
+    const auto bytes = static_cast<ALsizei>(frames * channels * sizeof(std::int16_t));
+    const ALenum format = channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
+
+    alGetError();
+    ALuint buffer = 0;
+    alGenBuffers(1, &buffer);
+    if (alGetError() != AL_NO_ERROR) {
+        return 0;
+    }
+    alBufferData(buffer, format, data, bytes, sound.sampleRate);
+    if (alGetError() != AL_NO_ERROR) {
+        alDeleteBuffers(1, &buffer);
+        return 0;
+    }
+    return buffer;
+}
+
+void DeleteOutputBuffer(OutputBufferId buffer)
+{
+    if (output.context != nullptr && buffer != 0) {
+        const ALuint name = buffer;
+        alDeleteBuffers(1, &name);
+    }
+}
+
+OutputVoiceId CreateVoice(OutputBufferId buffer)
+{
+    if (output.context == nullptr || buffer == 0) {
+        return 0;
+    }
+    alGetError();
+    ALuint voice = 0;
+    alGenSources(1, &voice);
+    if (alGetError() != AL_NO_ERROR) {
+        return 0;
+    }
+    alSourcei(voice, AL_BUFFER, static_cast<ALint>(buffer));
+    alSourcei(voice, AL_LOOPING, AL_TRUE);
+    alSourcei(voice, AL_SOURCE_RELATIVE, AL_TRUE);
+    alSource3f(voice, AL_POSITION, 0.0f, 0.0f, 0.0f);
+    alSourcef(voice, AL_PITCH, 1.0f);
+    alSourcef(voice, AL_GAIN, 1.0f);
+    if (output.directStereo) {
+        alSourcei(voice, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+    }
+    if (output.resampler >= 0) {
+        alSourcei(voice, AL_SOURCE_RESAMPLER_SOFT, output.resampler);
+    }
+    if (alGetError() != AL_NO_ERROR) {
+        alDeleteSources(1, &voice);
+        return 0;
+    }
+    return voice;
+}
+
+void DeleteVoice(OutputVoiceId voice)
+{
+    if (output.context == nullptr || voice == 0) {
+        return;
+    }
+    const ALuint name = voice;
+    alSourceStop(name);
+    // Detach first: a buffer still attached to a source cannot be deleted.
+    alSourcei(name, AL_BUFFER, 0);
+    alDeleteSources(1, &name);
+}
+
+void StopVoice(OutputVoiceId voice)
+{
+    if (output.context != nullptr && voice != 0) {
+        alSourceRewind(voice);
+    }
+}
+
+bool StartVoiceLooped(OutputVoiceId voice)
+{
+    if (output.context == nullptr || voice == 0) {
+        return false;
+    }
+    alGetError();
+    alSourceRewind(voice);
+    alSourcePlay(voice);
+    return alGetError() == AL_NO_ERROR;
+}
+
+void SetVoicePitch(OutputVoiceId voice, double pitch)
+{
+    if (output.context != nullptr && voice != 0 && pitch > 0.0) {
+        alSourcef(voice, AL_PITCH, static_cast<ALfloat>(pitch));
+    }
+}
+
+void SetVoiceGain(OutputVoiceId voice, float gain)
+{
+    if (output.context != nullptr && voice != 0) {
+        alSourcef(voice, AL_GAIN, gain);
+    }
+}
+
+void PauseOutput()
+{
+    if (output.device == nullptr || output.paused) {
+        return;
+    }
+    // OpenAL Soft refuses to pause a loopback device; it mixes only when
+    // rendered anyway.
+    if (!output.loopback && output.pauseDevice != nullptr) {
+        output.pauseDevice(output.device);
+    }
+    output.paused = true;
+}
+
+void ResumeOutput()
+{
+    if (output.device == nullptr || !output.paused) {
+        return;
+    }
+    if (!output.loopback && output.resumeDevice != nullptr) {
+        output.resumeDevice(output.device);
+    }
+    output.paused = false;
+}
+
+bool OutputDevicePaused()
+{
+    return output.paused;
+}
+
+void RenderOutput(float* out, std::size_t frames)
+{
+    if (!output.loopback || output.renderSamples == nullptr || out == nullptr) {
+        return;
+    }
+    const auto channels = static_cast<std::size_t>(output.loopbackChannels);
+    while (frames > 0) {
+        const std::size_t chunk = std::min<std::size_t>(frames, INT_MAX / 2);
+        output.renderSamples(output.device, out, static_cast<ALCsizei>(chunk));
+        out += chunk * channels;
+        frames -= chunk;
+    }
+}
