@@ -6,6 +6,10 @@
 
 namespace {
 
+// Each pattern starts this long after the loop's first frame, so that the
+// seam lies in silence and the encoder's first block holds no attack.
+constexpr double LEAD_SECONDS = 0.01;
+
 // Raised-cosine edges of `edgeSeconds` at both ends of a note of
 // `noteSeconds`: the note starts and ends at exact zero, without a click.
 double Edges(double t, double noteSeconds, double edgeSeconds)
@@ -24,13 +28,13 @@ double Edges(double t, double noteSeconds, double edgeSeconds)
 Signal NeatReminder(std::size_t frames)
 {
     // A rising major triad, C6 E6 G6, soft bell-like notes: noticeable
-    // without being alarming. The pattern begins at the first frame; the
-    // rest of the loop is zeros, which the encoder stores almost for free.
+    // without being alarming. The pattern opens the loop; the rest of it is
+    // zeros, which the encoder stores almost for free.
     const double notes[] = {1046.50, 1318.51, 1567.98};
     const double noteSeconds = 0.12, stepSeconds = 0.18;
     Signal s = Signal::Silent(2, frames);
     for (int n = 0; n < 3; ++n) {
-        const std::size_t start = Seconds(n * stepSeconds);
+        const std::size_t start = Seconds(LEAD_SECONDS + n * stepSeconds);
         for (std::size_t i = 0; i < Seconds(noteSeconds) && start + i < frames; ++i) {
             const double t = static_cast<double>(i) / SAMPLE_RATE;
             const double phase = 2.0 * std::numbers::pi * notes[n] * t;
@@ -52,7 +56,7 @@ Signal AlarmBeeps()
     auto& out = s.channels[0];
     for (int second = 0; second < 7; ++second) {
         for (int beep = 0; beep < 4; ++beep) {
-            const std::size_t start = Seconds(second + beep * beepStep);
+            const std::size_t start = Seconds(LEAD_SECONDS + second + beep * beepStep);
             for (std::size_t i = 0; i < Seconds(beepSeconds); ++i) {
                 const double t = static_cast<double>(i) / SAMPLE_RATE;
                 // Odd harmonics up to 14 kHz: square, but band-limited so it

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "levels.h"
+#include "periodic.h"
 #include "recipes.h"
 #include "vorbis_check.h"
 #include "vorbis_encoder.h"
@@ -118,6 +119,8 @@ bool Make(const Plan& plan, std::uint32_t serial, const std::filesystem::path& f
         std::fprintf(stderr, "%s: made %d channels, expected %d\n", plan.file, signal.ChannelCount(), plan.channels);
         return false;
     }
+    if (plan.levelling == Levelling::Loudness)
+        RotateToQuietStart(signal.channels);
     double gainDb = plan.levelling == Levelling::Loudness ? plan.target - Loudness(signal)
                                                           : plan.target - ToDecibels(PeakLevel(signal));
     const double peakAfterDb = ToDecibels(PeakLevel(signal)) + gainDb;

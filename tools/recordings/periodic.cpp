@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "signal.h"
@@ -42,4 +43,25 @@ std::vector<double> PeriodicWander(std::size_t frames, SeededRandom& random, int
         for (double& v : wander)
             v /= largest;
     return wander;
+}
+
+void RotateToQuietStart(std::vector<std::vector<double>>& channels)
+{
+    if (channels.empty() || channels[0].size() < 2)
+        return;
+    const std::size_t frames = channels[0].size();
+    std::size_t best = 0;
+    double bestScore = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < frames; ++i) {
+        const std::size_t before = (i + frames - 1) % frames;
+        double score = 0;
+        for (const auto& channel : channels)
+            score += std::abs(channel[i]) + std::abs(channel[before]) + std::abs(channel[i] - channel[before]);
+        if (score < bestScore) {
+            bestScore = score;
+            best = i;
+        }
+    }
+    for (auto& channel : channels)
+        std::rotate(channel.begin(), channel.begin() + static_cast<std::ptrdiff_t>(best), channel.end());
 }
