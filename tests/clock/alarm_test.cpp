@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/assets.h"
 #include "channels/loopback_output.h"
 #include "clock/clock_tick.h"
 #include "clock_fixture.h"
