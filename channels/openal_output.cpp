@@ -55,9 +55,12 @@ bool CreateContext(const ALCint* attributes, bool stereoOutput, OutputResampler 
         return false;
     }
     alDistanceModel(AL_NONE);
-    // Without direct channels a mono sound would be panned to about 0.6 of
-    // full level per channel. A mono output has nowhere to send a direct
-    // left and right, so there a mono sound plays as itself.
+    // A mono source is panned to about 0.6 of full level per channel, so
+    // mono sounds are held as two channels; direct channels then send left
+    // and right straight to the outputs, past the virtual-speaker and HRTF
+    // processing OpenAL Soft may apply to a surround or headphone output. A
+    // mono output has nowhere to send a direct left and right, so there a
+    // mono sound plays as itself.
     output.directStereo = stereoOutput && alIsExtensionPresent("AL_SOFT_direct_channels") == AL_TRUE;
     if (resampler == OutputResampler::Best && alIsExtensionPresent("AL_SOFT_source_resampler") == AL_TRUE) {
         // OpenAL Soft lists its resamplers from cheapest to best; in 1.19 the

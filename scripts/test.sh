@@ -7,3 +7,5 @@ cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 ./scripts/build.sh
 ctest --test-dir build --output-on-failure
+# The sound loader under AddressSanitizer, for a bounded minute.
+./scripts/fuzz.sh 60
