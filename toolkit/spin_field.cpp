@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include "toolkit/spin_field_style.h"
+
 SpinField::SpinField(int minimum, int maximum, QWidget* parent) : QSpinBox(parent)
 {
     // Plain ASCII digits without separators, whatever the user's locale.
@@ -13,6 +15,7 @@ SpinField::SpinField(int minimum, int maximum, QWidget* parent) : QSpinBox(paren
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    setStyle(SharedSpinFieldStyle());
 }
 
 QString SpinField::ShownText() const { return lineEdit()->text(); }

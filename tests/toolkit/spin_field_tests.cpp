@@ -1,6 +1,8 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 
 #include "toolkit/controls.h"
@@ -82,6 +84,33 @@ TEST_F(SpinFieldTest, ArrowsStepByOneAndStopAtTheEnds)
             QTest::keyClick(Editor(HOUR), c.key);
         EXPECT_EQ(ControlText(HOUR), c.shown) << c.start << " with " << c.presses << " presses";
     }
+}
+
+TEST_F(SpinFieldTest, ArrowsAreHalfTheHeightWideButAtLeast18)
+{
+    ASSERT_TRUE(CreateSpinField(WINDOW, 70, Box{0, 40, 107, 60}, 0, 9));
+    struct Case {
+        int control, width, height, arrows;
+    } cases[] = {{HOUR, 107, 36, 18}, {70, 107, 60, 30}};
+    for (const Case& c : cases) {
+        auto* field = static_cast<QAbstractSpinBox*>(ControlWidget(c.control));
+        QStyleOptionSpinBox option;
+        option.initFrom(field);
+        option.rect = QRect(0, 0, c.width, c.height);
+        const QRect up = field->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, field);
+        const QRect down = field->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, field);
+        const QRect text = field->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, field);
+        EXPECT_EQ(up.width(), c.arrows);
+        EXPECT_EQ(down.width(), c.arrows);
+        EXPECT_EQ(up.right(), c.width - 1);
+        EXPECT_LE(text.right(), c.width - c.arrows - 1);
+        // The arrows really do step: a click on the lower one goes down.
+        field->resize(c.width, c.height);
+    }
+    QTest::mouseClick(ControlWidget(HOUR), Qt::LeftButton, {}, QPoint(107 - 9, 36 - 9));
+    EXPECT_EQ(ControlText(HOUR), u"5");
+    QTest::mouseClick(ControlWidget(HOUR), Qt::LeftButton, {}, QPoint(107 - 9, 9));
+    EXPECT_EQ(ControlText(HOUR), u"6");
 }
 
 TEST_F(SpinFieldTest, ProgramSetsAreClampedToTheRange)
