@@ -1,5 +1,6 @@
 #include <cmath>
 #include <functional>
+#include <iostream>
 #include <numeric>
 
 #include <gtest/gtest.h>
@@ -191,6 +192,36 @@ TEST_F(SoundSlotsTest, FullLevelAtTheOutputsOwnRateIsExact)
             ASSERT_EQ(out.At(i, 1), (mono ? left[at] : right[at]) / 32768.0f) << "frame " << i;
         }
         ReleaseSlot(slot);
+    }
+}
+
+struct FullLevelCase {
+    int outputChannels;
+    int soundChannels;
+};
+
+// Recordings are made at 44100 Hz and most outputs run at 48000 Hz: through
+// the resampler too, every channel arrives at its own full level.
+TEST(FullLevel, EachChannelArrivesAtItsOwnLevelThroughTheResampler)
+{
+    const FullLevelCase cases[] = {{2, 1}, {2, 2}, {1, 1}};
+    const std::vector<double> amplitudes = {0.9, 0.45};
+    for (const FullLevelCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.soundChannels << " channel(s) on " << c.outputChannels);
+        ASSERT_TRUE(InitLoopbackSoundOutput(OUTPUT_RATE, c.outputChannels));
+        const std::vector<double> gains(amplitudes.begin(), amplitudes.begin() + c.soundChannels);
+        const Bytes image = WavImage(SineSamples(1000.0, 44100, 44100, 32768.0, c.soundChannels, gains), c.soundChannels, 44100);
+        ASSERT_TRUE(LoadSlotFromMemory(ROW1, image.data(), image.size()));
+        ASSERT_TRUE(PlaySlotLooped(ROW1, 100));
+        const Rendered out = RenderFrames(c.outputChannels, OUTPUT_RATE, OUTPUT_RATE);
+        for (int channel = 0; channel < c.outputChannels; ++channel) {
+            const double expected = amplitudes[c.soundChannels == 1 ? 0 : static_cast<std::size_t>(channel)];
+            const double gain = ToneAmplitude(out.Channel(channel, SETTLE), OUTPUT_RATE, 1000.0) / expected;
+            std::cout << c.soundChannels << "-channel sound on a " << c.outputChannels << "-channel output, channel "
+                      << channel << ": gain " << ToDecibels(gain) << " dB at volume 100\n";
+            EXPECT_NEAR(gain, 1.0, 0.002) << "channel " << channel;
+        }
+        ShutdownSoundOutput();
     }
 }
 
