@@ -1,7 +1,6 @@
 #include "channels/sound_slots.h"
 
 #include <algorithm>
-#include <exception>
 #include <map>
 #include <memory>
 #include <span>
@@ -17,6 +16,9 @@
 
 namespace {
 
+// A slot owns one voice of the output, playing its sound. The sound itself
+// may be shared with other slots loaded from the same recording; each slot
+// keeps its own voice, and with it its own position, rate and level.
 struct Slot {
     std::shared_ptr<const LoadedSound> sound;
     OutputVoiceId voice = 0;
