@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 
 #include "toolkit/windows.h"
@@ -11,9 +12,19 @@ class NumberedWindow : public QWidget {
 public:
     NumberedWindow(int number, WindowFrame frame);
 
+    // Places the window, frame included, in the middle of the primary
+    // screen. The frame's size is known only once a window manager has
+    // framed the window; until then the window is placed by its client area,
+    // and placed again, once, as soon as the frame shows up.
+    void CentreOnPrimaryScreen();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    QMargins CurrentFrame() const;
+
     int number;
+    bool awaitingFrame = true;
 };

@@ -2,33 +2,12 @@
 
 #include <QApplication>
 #include <QPalette>
-#include <QScreen>
-#include <QWindow>
 
-#include "toolkit/centring.h"
 #include "toolkit/control_registry.h"
 #include "toolkit/numbered_window.h"
 #include "toolkit/picture_store.h"
 #include "toolkit/text_conversion.h"
 #include "toolkit/window_registry.h"
-
-// Places the window's frame so that the whole window sits in the middle of
-// the primary screen. The frame's size is what the window system reports
-// once the native window exists; without a window manager it adds nothing.
-static void CentreOnPrimaryScreen(QWidget* window)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return;
-    QMargins frame;
-    if (const QWindow* handle = window->windowHandle())
-        frame = handle->frameMargins();
-    const int outerWidth = window->width() + frame.left() + frame.right();
-    const int outerHeight = window->height() + frame.top() + frame.bottom();
-    const QRect area = screen->geometry();
-    window->move(area.x() + CentredOrigin(area.width(), outerWidth),
-                 area.y() + CentredOrigin(area.height(), outerHeight));
-}
 
 bool OpenWindow(int window, const std::u16string& title, int width, int height, WindowFrame frame)
 {
@@ -38,7 +17,7 @@ bool OpenWindow(int window, const std::u16string& title, int width, int height, 
     widget->setWindowTitle(ToQString(title));
     widget->setFixedSize(width, height);
     widget->winId();  // makes the native window, so that its frame can be asked for
-    CentreOnPrimaryScreen(widget);
+    widget->CentreOnPrimaryScreen();
     RegisterWindow(window, widget);
     widget->show();
     widget->raise();
