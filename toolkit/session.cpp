@@ -52,12 +52,25 @@ static void InitialisationMessageHandler(QtMsgType type, const QMessageLogContex
         previousHandler(type, context, message);
 }
 
+// Qt ends the process with exit(1) when the connection to the display
+// breaks (the X server went away). The program ends with code 0 in every
+// case, so an exit from anywhere while the session is open ends with 0; the
+// sound server and the display drop a dead client's connections by
+// themselves.
+static void EndWithCodeZeroWhileSessionIsOpen()
+{
+    if (application != nullptr)
+        std::_Exit(0);
+}
+
 bool InitToolkit()
 {
     if (application != nullptr)
         return true;
     if (!DisplayIsNamed())
         return false;
+    static const bool exitHookSet = std::atexit(EndWithCodeZeroWhileSessionIsOpen) == 0;
+    (void)exitHookSet;
     previousHandler = qInstallMessageHandler(InitialisationMessageHandler);
     application = new QApplication(argumentCount, arguments);
     qInstallMessageHandler(previousHandler);

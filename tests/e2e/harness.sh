@@ -21,6 +21,7 @@ set -u
 E2E_TMP=""
 E2E_PIDS=""          # every background process we started, stopped at the end
 E2E_HUSHMERE_PID=""
+E2E_XVFB_PID=""
 E2E_RECORDING=""     # raw s16le stereo 48000 Hz, paced in real time
 E2E_RATE=48000
 E2E_CHANNELS=2
@@ -74,10 +75,18 @@ e2e_start_x()
     local fifo="$E2E_TMP/displayfd" number
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >"$E2E_TMP/xvfb.log" 2>&1 &
-    e2e_track $!
+    E2E_XVFB_PID=$!
+    e2e_track $E2E_XVFB_PID
     read -r -t 10 number <"$fifo" || e2e_fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=":$number"
     e2e_log "X server on $DISPLAY"
+}
+
+# Stops the X server, as when the display goes away under a running program.
+e2e_stop_x()
+{
+    kill "$E2E_XVFB_PID" 2>/dev/null
+    wait "$E2E_XVFB_PID" 2>/dev/null
 }
 
 # Starts a private PulseAudio daemon with a socket in our folder. Its
