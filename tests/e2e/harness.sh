@@ -147,7 +147,8 @@ e2e_start_hushmere()
 e2e_wait_window()
 {
     local title="$1" seconds="${2:-10}" id i
-    for i in $(seq 1 $((seconds * 10))); do
+    # At least one look, also when no wait is wanted.
+    for i in $(seq 1 $((seconds > 0 ? seconds * 10 : 1))); do
         for id in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
             if [ "$(xdotool getwindowname "$id")" = "$title" ]; then
                 echo "$id"
