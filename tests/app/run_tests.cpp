@@ -4,8 +4,13 @@
 #include <cstdlib>
 
 #include "app/hushmere.h"
+#include "app/main_window.h"
+#include "app/shut_down.h"
+#include "app/start_up.h"
 #include "app/numbering.h"
 #include "toolkit/controls.h"
+#include "toolkit/fonts.h"
+#include "toolkit/pictures.h"
 #include "toolkit/message_box.h"
 #include "toolkit/session.h"
 #include "toolkit/widget_access.h"
@@ -43,4 +48,25 @@ TEST(RunTest, WithoutSoundTheErrorBoxShowsOverTheWindowAndTheProgramEnds)
     EXPECT_TRUE(windowCompleteUnderBox);
     EXPECT_FALSE(WindowIsOpen(MAIN_WINDOW));
     EXPECT_FALSE(ControlExists(RowSelector(1)));
+}
+
+// Shutdown leaves nothing behind, the help window included; the program's
+// own pictures and fonts were there to release.
+TEST(ShutDownTest, ClosesBothWindowsAndReleasesPicturesAndFonts)
+{
+    ASSERT_TRUE(InitToolkit());
+    LoadEmbeddedPictures();
+    CreateProgramFonts();
+    ASSERT_TRUE(BuildMainWindow());
+    ASSERT_TRUE(OpenWindow(HELP_WINDOW, u"Help", 800, 400, WindowFrame::Dialog));
+    for (const int picture : {PICTURE_LOGO, PICTURE_PLAYING, PICTURE_STOP, PICTURE_PLAY})
+        EXPECT_TRUE(PictureExists(picture)) << picture;
+    EXPECT_TRUE(FontExists(NOTICE_FONT) && FontExists(CLOCK_FONT));
+
+    ShutDown(SoundOutput::NeverOpened);
+    EXPECT_FALSE(WindowIsOpen(MAIN_WINDOW));
+    EXPECT_FALSE(WindowIsOpen(HELP_WINDOW));
+    for (const int picture : {PICTURE_LOGO, PICTURE_PLAYING, PICTURE_STOP, PICTURE_PLAY})
+        EXPECT_FALSE(PictureExists(picture)) << picture;
+    EXPECT_FALSE(FontExists(NOTICE_FONT) || FontExists(CLOCK_FONT));
 }
