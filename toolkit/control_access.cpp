@@ -19,11 +19,6 @@
 
 bool ControlExists(int control) { return FindControl(control) != nullptr; }
 
-// Text buttons double an "&" so that Qt shows it instead of taking it as a
-// shortcut letter; the program sees its own text.
-static QString ButtonCaption(const QString& text) { return QString(text).replace(u'&', QStringLiteral("&&")); }
-static QString ButtonText(const QString& caption) { return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&")); }
-
 std::u16string ControlText(int control)
 {
     QWidget* widget = FindControl(control);

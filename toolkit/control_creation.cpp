@@ -72,8 +72,7 @@ bool CreateTextButton(int window, int control, Box box, const std::u16string& te
     if (parent == nullptr)
         return false;
     auto* button = new QPushButton(parent);
-    // Plain text: an "&" is a character, not a shortcut letter.
-    button->setText(ToQString(text).replace(u'&', QStringLiteral("&&")));
+    button->setText(ButtonCaption(ToQString(text)));
     button->setAutoDefault(false);
     ConnectClick(button, control);
     Place(window, control, button, box);

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 #include "toolkit/event_queue.h"

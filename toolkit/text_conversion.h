@@ -11,3 +11,12 @@ inline QString ToQString(const std::u16string& text)
 }
 
 inline std::u16string FromQString(const QString& text) { return text.toStdU16String(); }
+
+// Qt takes an "&" in a button's caption as the mark of a shortcut letter;
+// the program's captions are plain text, so each "&" is doubled to show as
+// itself, and undoubled when the caption is read back.
+inline QString ButtonCaption(const QString& text) { return QString(text).replace(u'&', QStringLiteral("&&")); }
+inline QString ButtonText(const QString& caption)
+{
+    return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
