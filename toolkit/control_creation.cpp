@@ -9,6 +9,7 @@
 
 #include "toolkit/control_registry.h"
 #include "toolkit/event_queue.h"
+#include "toolkit/return_key_click.h"
 #include "toolkit/picture_button.h"
 #include "toolkit/picture_control.h"
 #include "toolkit/spin_field.h"
@@ -63,6 +64,7 @@ void AddListEntry(int control, const std::u16string& text)
 static void ConnectClick(QPushButton* button, int control)
 {
     button->setFocusPolicy(Qt::StrongFocus);
+    LetReturnKeyClick(button);
     QObject::connect(button, &QPushButton::clicked, button, [control] { ReportClick(control); });
 }
 
