@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -81,11 +82,26 @@ bool CreateContext(const ALCint* attributes, bool stereoOutput, OutputResampler 
 
 } // namespace
 
+namespace {
+
+// OpenAL Soft mixes every slot into one output stream; on a PulseAudio or
+// PipeWire desktop that stream is listed in the volume settings under the
+// client's application name, which libpulse takes from these variables when
+// they are set. A name the user has set already is kept.
+void NameTheOutputStream()
+{
+    setenv("PULSE_PROP_OVERRIDE_application.name", "Hushmere", 0);
+    setenv("PULSE_PROP_application.icon_name", "hushmere", 0);
+}
+
+} // namespace
+
 bool OpenDefaultOutput()
 {
     if (output.device != nullptr) {
         return false;
     }
+    NameTheOutputStream();
     output.device = alcOpenDevice(nullptr);
     if (output.device == nullptr) {
         return false;
