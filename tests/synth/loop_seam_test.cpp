@@ -146,7 +146,7 @@ TEST_F(GeneratedLoop, NoiseWalksMeetTheirSeamAtZero)
 // sound it had. The address space is capped, just above what the process
 // already uses, so the 10 MB block cannot be had. Returns the exit code of
 // the process it runs in: 0 when the slot kept its sound.
-int RequestWithoutMemory()
+[[maybe_unused]] int RequestWithoutMemory()
 {
     if (!InitLoopbackSoundOutput(SYNTH_SAMPLE_RATE, CHANNELS))
         return 10;
