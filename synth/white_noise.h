@@ -13,7 +13,7 @@ inline constexpr std::int32_t WHITE_NOISE_SAMPLES = 20 * SYNTH_SAMPLE_RATE + 1;
 template <class Source>
 std::int32_t WriteWhiteNoise(WavImage image, Source& random)
 {
-    // The walk keeps its own copy of the source: the sample stores go
+    // A local copy of the source: the sample stores go
     // through byte pointers, which the compiler must otherwise assume may
     // change the shared state, reloading it on every draw.
     Source local = random;
