@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <string>
+
 #include "app/numbering.h"
 #include "channels/catalogue.h"
 #include "clock/time_text.h"
@@ -41,6 +43,13 @@ static constexpr int LABEL_BAND_Y = ROW_HEIGHT * (ROW_COUNT + 1);
 static constexpr int BUTTON_BAND_Y = ROW_HEIGHT * (ROW_COUNT + 2);
 static constexpr int HALF_WIDTH = MAIN_CLIENT_WIDTH / 2;
 
+// "Play, row 3": the control's role, then its row.
+static std::u16string RowControlName(std::u16string_view role, int r)
+{
+    const std::string digits = std::to_string(r);
+    return std::u16string(role) + u", row " + std::u16string(digits.begin(), digits.end());
+}
+
 static void CreateChannelRow(int r)
 {
     const int y = ROW_HEIGHT * (r - 1);
@@ -52,13 +61,13 @@ static void CreateChannelRow(int r)
     CreateTrackBar(MAIN_WINDOW, RowVolume(r), Box{VOLUME_X, y, TRACK_WIDTH, ROW_HEIGHT}, VOLUME_MIN, VOLUME_MAX);
     SetControlState(RowVolume(r), VOLUME_DEFAULT);
 
-    // The pictures and track bars carry no words of their own.
-    const std::u16string row = u" " + std::u16string(1, static_cast<char16_t>(u'0' + r % 10));
-    SetAccessibleName(RowSelector(r), u"Sound" + row);
-    SetAccessibleName(RowPlayButton(r), u"Play" + row);
-    SetAccessibleName(RowStopButton(r), u"Stop" + row);
-    SetAccessibleName(RowRate(r), u"Rate" + row);
-    SetAccessibleName(RowVolume(r), u"Volume" + row);
+    // The pictures and track bars carry no words of their own, and five of
+    // each would sound alike: a screen reader says what and which row.
+    SetAccessibleName(RowSelector(r), RowControlName(u"Sound", r));
+    SetAccessibleName(RowPlayButton(r), RowControlName(u"Play", r));
+    SetAccessibleName(RowStopButton(r), RowControlName(u"Stop", r));
+    SetAccessibleName(RowRate(r), RowControlName(u"Rate", r));
+    SetAccessibleName(RowVolume(r), RowControlName(u"Volume", r));
 }
 
 static void FillSelectors()

@@ -162,3 +162,24 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInCreationOrderAndSkipsLabels)
         QTest::keyClick(focused, Qt::Key_Tab);
     }
 }
+
+TEST_F(MainWindowTest, EveryFocusableControlHasANameAScreenReaderCanSay)
+{
+    std::vector<std::pair<int, QString>> names = {
+        {ALARM_HOUR_FIELD, "Alarm hour"},
+        {ALARM_MINUTE_FIELD, "Alarm minute"},
+    };
+    for (int r = 1; r <= ROW_COUNT; ++r) {
+        const QString row = QString(", row %1").arg(r);
+        names.push_back({RowSelector(r), "Sound" + row});
+        names.push_back({RowPlayButton(r), "Play" + row});
+        names.push_back({RowStopButton(r), "Stop" + row});
+        names.push_back({RowRate(r), "Rate" + row});
+        names.push_back({RowVolume(r), "Volume" + row});
+    }
+    for (const auto& [control, name] : names)
+        EXPECT_EQ(ControlWidget(control)->accessibleName(), name) << "control " << control;
+
+    // The text buttons are named by their captions.
+    EXPECT_EQ(qobject_cast<QPushButton*>(ControlWidget(HELP_BUTTON))->text(), "Help/About ");
+}

@@ -101,8 +101,9 @@ TEST_P(GeneratedEntryTest, NameGeneratesItsOwnSound)
     EXPECT_EQ(loaded->sampleRate, 44100);
     EXPECT_GE(loaded->frames, c.minimumFrames);
     EXPECT_LE(loaded->frames, c.maximumFrames);
-    if (c.toneHz > 0)
+    if (c.toneHz > 0) {
         EXPECT_NEAR(MeasuredFrequency(SLOT), c.toneHz, 1.0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, GeneratedEntryTest, testing::Values(

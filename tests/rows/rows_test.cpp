@@ -2,7 +2,10 @@
 #include <cmath>
 #include <vector>
 
+#include <QWidget>
+
 #include "rows_fixture.h"
+#include "toolkit/widget_access.h"
 
 namespace {
 
@@ -28,10 +31,12 @@ TEST_F(RowsTest, PlayShowsPlayingAndStopReturnsToIdle)
     EXPECT_TRUE(playing->playing);
     EXPECT_EQ(playing->frequency, 44100);
     EXPECT_EQ(playing->volume, 100);
+    EXPECT_EQ(ControlWidget(RowPlayButton(1))->accessibleDescription(), "Playing");
 
     StopPressed(1);
     EXPECT_EQ(RowPlaying[1], 0);
     EXPECT_EQ(ControlPicture(RowPlayButton(1)), PICTURE_PLAY);
+    EXPECT_EQ(ControlWidget(RowPlayButton(1))->accessibleDescription(), "");
     EXPECT_FALSE(InspectSlot(RowSlot(1)).has_value());
 }
 
