@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <malloc.h>
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -148,6 +149,11 @@ TEST_F(GeneratedLoop, NoiseWalksMeetTheirSeamAtZero)
 // the process it runs in: 0 when the slot kept its sound.
 [[maybe_unused]] int RequestWithoutMemory()
 {
+    // One malloc arena for every thread: when the cap refuses the main
+    // arena more memory, malloc would otherwise retry in an arena that a
+    // sound thread made, whose reserved span grows without new address space.
+    if (mallopt(M_ARENA_MAX, 1) != 1)
+        return 9;
     if (!InitLoopbackSoundOutput(SYNTH_SAMPLE_RATE, CHANNELS))
         return 10;
     GenerateSineTone(440, SLOT);
