@@ -15,9 +15,16 @@ static constexpr std::u16string_view CAPTION_RINGING = u"ALARM";
 static constexpr int ALARM_VOLUME = 100;
 
 // The text of an hour or minute field, a single character padded with "0".
+// A field the user has emptied and not left yet takes back its last value
+// first, as it would on losing the focus: an empty hour must not turn the
+// alarm into one at half past midnight.
 static std::u16string FieldText(int field)
 {
     std::u16string text = ControlText(field);
+    if (text.empty()) {
+        SetControlState(field, ControlState(field));
+        text = ControlText(field);
+    }
     if (text.size() == 1)
         text.insert(text.begin(), u'0');
     return text;

@@ -1,3 +1,6 @@
+#include <QTest>
+#include <QWidget>
+
 #include <string>
 #include <vector>
 
@@ -6,6 +9,7 @@
 #include "clock/clock_tick.h"
 #include "clock_fixture.h"
 #include "toolkit/controls.h"
+#include "toolkit/widget_access.h"
 
 namespace {
 
@@ -164,6 +168,57 @@ TEST_F(AlarmSlotTest, AlarmTextIsFormedFromTheFields)
         EXPECT_EQ(alarmState.alarmText, c.alarmText);
         AlarmButtonPressed();
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The hour and minute fields take only whole numbers in their ranges: what
+// the user types is what the alarm reads, and nothing else gets in.
+using AlarmFieldTest = ClockFixture;
+
+TEST_F(AlarmFieldTest, EmptiedFieldTakesBackItsValueWhenTheAlarmIsSwitchedOn)
+{
+    QWidget* hour = ControlWidget(ALARM_HOUR_FIELD);
+    QTest::keyClick(hour, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(hour, Qt::Key_Backspace);
+    ASSERT_EQ(ControlText(ALARM_HOUR_FIELD), u"");
+
+    SetTime(u"12:00:00");
+    AlarmButtonPressed();
+    EXPECT_EQ(alarmState.alarmText, u"063000");
+    EXPECT_EQ(ControlText(ALARM_HOUR_FIELD), u"6");
+}
+
+TEST_F(AlarmFieldTest, TypedTextOutsideTheRangeIsRefused)
+{
+    struct Typing {
+        int field;
+        const char* keys;
+        std::u16string shown;
+    };
+    const Typing cases[] = {
+        {ALARM_HOUR_FIELD, "123", u"12"},
+        {ALARM_HOUR_FIELD, "7:", u"7"},
+        {ALARM_HOUR_FIELD, "-5", u"5"},
+        {ALARM_HOUR_FIELD, "2x4", u"2"},
+        {ALARM_MINUTE_FIELD, "60", u"6"},
+        {ALARM_MINUTE_FIELD, "59", u"59"},
+    };
+    for (const Typing& c : cases) {
+        QWidget* field = ControlWidget(c.field);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, c.keys);
+        EXPECT_EQ(ControlText(c.field), c.shown) << "typed " << c.keys;
+    }
+
+    // What was typed is what the alarm is set to.
+    SetTime(u"01:00:00");
+    AlarmButtonPressed();
+    EXPECT_EQ(alarmState.alarmText, u"025900");
+    EXPECT_TRUE(alarmState.armed);
 }
 
 }  // namespace
