@@ -11,9 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "app/event_loop.h"
-#include "app/main_window.h"
+#include "../app/app_fixture.h"
 #include "app/numbering.h"
-#include "app/start_up.h"
 #include "assets/assets.h"
 #include "help/help_text.h"
 #include "help/help_window.h"
@@ -31,26 +30,19 @@ void RecordAddress(const std::string& address) { openedAddresses.push_back(addre
 
 // The help window over the main window as start-up builds it; addresses are
 // recorded instead of opened.
-class HelpWindowTest : public testing::Test {
+class HelpWindowTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
+        MainWindowTest::SetUp();
         openedAddresses.clear();
         SetAddressOpener(RecordAddress);
-        ResetProgramState();
-        LoadEmbeddedPictures();
-        CreateProgramFonts();
-        ASSERT_TRUE(BuildMainWindow());
     }
 
     void TearDown() override
     {
-        CloseWindow(HELP_WINDOW);
-        CloseWindow(MAIN_WINDOW);
         SetAddressOpener(nullptr);
-        Event event{};
-        while (PollEvent(event)) {
-        }
+        MainWindowTest::TearDown();
     }
 
     // Routes every event that is waiting, as the loop would.
