@@ -12,7 +12,7 @@ PACKAGES="
   xvfb xauth x11-utils xdotool imagemagick libx11-dev
   pulseaudio pulseaudio-utils sox
   fonts-dejavu-core fonts-liberation
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev file
 "
 
 missing=""
