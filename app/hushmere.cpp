@@ -1,10 +1,13 @@
 #include "app/hushmere.h"
 
+#include <string>
+
 #include "app/event_loop.h"
 #include "app/main_window.h"
 #include "app/numbering.h"
 #include "app/shut_down.h"
 #include "app/start_up.h"
+#include "assets/assets.h"
 #include "channels/sound_slots.h"
 #include "toolkit/message_box.h"
 #include "toolkit/session.h"
@@ -14,6 +17,7 @@ int RunHushmere()
     // No display: nothing to show and nothing to release.
     if (!InitToolkit())
         return 0;
+    NameDesktopEntry(std::string(ApplicationId()));
     ResetProgramState();
     LoadEmbeddedPictures();
     CreateProgramFonts();

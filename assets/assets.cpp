@@ -90,3 +90,4 @@ std::string_view CreditLine()
 
 std::string_view HomePageAddress() { return HUSHMERE_HOME_PAGE; }
 std::string_view ProgramVersion() { return HUSHMERE_VERSION; }
+std::string_view ApplicationId() { return HUSHMERE_APP_ID; }

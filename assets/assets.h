@@ -51,3 +51,4 @@ std::string_view ThirdPartyNotices();  // libvorbis, OpenAL Soft and Qt notices
 std::string_view CreditLine();    // program name, version and rights notice
 std::string_view HomePageAddress();
 std::string_view ProgramVersion();
+std::string_view ApplicationId();  // reverse-DNS name of the desktop entry

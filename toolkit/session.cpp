@@ -77,6 +77,11 @@ bool InitToolkit()
     return true;
 }
 
+void NameDesktopEntry(const std::string& id)
+{
+    QGuiApplication::setDesktopFileName(QString::fromStdString(id));
+}
+
 void ReleaseToolkit()
 {
     for (const int window : OpenWindowNumbers())
