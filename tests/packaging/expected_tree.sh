@@ -1,10 +1,12 @@
 # The files an installation holds, relative to the prefix, and nothing else:
-# the program, its desktop entry, its software-centre page and its icon at
-# the three sizes the hicolor theme looks for. Sourced by the packaging tests.
+# the program, its desktop entry, its software-centre page, its icon at the
+# three sizes the hicolor theme looks for, and its terms where Debian keeps
+# them. Sourced by the packaging tests.
 APP_ID=org.hushmere.Hushmere
 ICON_SIZES="16 32 48"
 EXPECTED_FILES="bin/hushmere
 share/applications/$APP_ID.desktop
+share/doc/hushmere/copyright
 share/icons/hicolor/16x16/apps/$APP_ID.png
 share/icons/hicolor/32x32/apps/$APP_ID.png
 share/icons/hicolor/48x48/apps/$APP_ID.png
