@@ -255,3 +255,156 @@ e2e_figure()
 {
     e2e_measure "$1" "${3:-1}" | awk -F: -v name="$2" '$1 ~ name {gsub(/ /, "", $2); print $2; exit}'
 }
+
+# --- Timing against the recording -------------------------------------------
+# The sink writes the recording in real time, so every moment of the test has
+# a position in it: the wall-clock time of position 0 (E2E_ORIGIN, from
+# e2e_find_origin) plus the position. A key press is placed in the recording
+# by the moment it was sent; what it changed shows in the sound after it.
+#
+#   RECORDING_PROBE   the measuring helper (recording_probe), given by CTest
+
+E2E_ORIGIN=""
+E2E_PRESSED_AT=""
+
+# Runs the measuring helper on the recording: e2e_probe COMMAND ARGS...
+e2e_probe()
+{
+    [ -x "${RECORDING_PROBE:-}" ] || e2e_fail "RECORDING_PROBE does not name the helper"
+    local command="$1"
+    shift
+    "$RECORDING_PROBE" "$command" "$E2E_RECORDING" "$@"
+}
+
+e2e_now() { date +%s.%N; }
+
+# Finds E2E_ORIGIN by watching the recording grow for a moment.
+e2e_find_origin()
+{
+    E2E_ORIGIN=$(e2e_probe origin) || e2e_fail "cannot read the recording"
+}
+
+# The recording's position at the wall-clock moment T (default: now).
+e2e_position()
+{
+    awk -v t="${1:-$(e2e_now)}" -v o="$E2E_ORIGIN" 'BEGIN {printf "%.4f\n", t - o}'
+}
+
+# Waits until the recording reaches POSITION (seconds).
+e2e_wait_recorded()
+{
+    local wanted="$1" i
+    for i in $(seq 1 600); do
+        awk -v s="$(e2e_probe seconds)" -v w="$wanted" 'BEGIN {exit !(s >= w)}' && return 0
+        sleep 0.05
+    done
+    e2e_fail "the recording did not reach $wanted s"
+}
+
+# Sleeps until the wall-clock moment T; returns at once when it has passed.
+e2e_sleep_until()
+{
+    local delay
+    delay=$(awk -v t="$1" -v n="$(e2e_now)" 'BEGIN {d = t - n; printf "%.3f\n", (d > 0 ? d : 0)}')
+    sleep "$delay"
+}
+
+# Types keys into the window that has the focus and sets E2E_PRESSED_AT to
+# the recording's position at the moment they were sent (taken just before
+# sending, so that a delay measured from it is never too short).
+e2e_press()
+{
+    local sent
+    sent=$(e2e_now)
+    xdotool key "$@" || e2e_fail "could not type $*"
+    E2E_PRESSED_AT=$(e2e_position "$sent")
+}
+
+# Left click at X Y in a window, timed like e2e_press.
+e2e_click_timed()
+{
+    xdotool mousemove --window "$1" "$2" "$3" || e2e_fail "could not move the pointer"
+    local sent
+    sent=$(e2e_now)
+    xdotool click 1 || e2e_fail "could not click"
+    E2E_PRESSED_AT=$(e2e_position "$sent")
+}
+
+# Succeeds when a drop-down list's popup is showing. Qt titles popups with
+# the program's name; being override-redirect windows they escape xdotool's
+# search, so look at the root's children.
+e2e_list_is_open()
+{
+    local id
+    for id in $(xwininfo -root -children | awk '$2 == "\"hushmere\":" {print $1}'); do
+        xwininfo -id "$id" | grep -q "Map State: IsViewable" && return 0
+    done
+    return 1
+}
+
+# Waits up to 3 s for a drop-down list's popup to show.
+e2e_wait_list_open()
+{
+    local i
+    for i in $(seq 1 30); do
+        e2e_list_is_open && return 0
+        sleep 0.1
+    done
+    e2e_fail "the list did not open"
+}
+
+# Opens the drop-down list under the keyboard focus and waits for its popup.
+e2e_open_list()
+{
+    xdotool key F4 || e2e_fail "could not type F4"
+    e2e_wait_list_open
+}
+
+# Waits up to SECONDS for the window titled exactly TITLE to be gone;
+# returns 1 when it is still showing then.
+e2e_wait_window_gone()
+{
+    local title="$1" seconds="$2" i
+    for i in $(seq 1 $((seconds * 10))); do
+        e2e_wait_window "$title" 0 >/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Arithmetic and comparisons on decimal numbers:
+#   e2e_calc "a - b" a=1.5 b=0.2     prints 1.3000
+#   e2e_check "d <= 0.3" d=0.12      exit status 0 when it holds
+e2e_calc()
+{
+    local expression="$1"
+    shift
+    local vars=() v
+    for v in "$@"; do vars+=(-v "$v"); done
+    awk "${vars[@]}" "BEGIN {printf \"%.4f\\n\", ($expression)}"
+}
+
+e2e_check()
+{
+    local expression="$1"
+    shift
+    local vars=() v
+    for v in "$@"; do vars+=(-v "$v"); done
+    awk "${vars[@]}" "BEGIN {exit !($expression)}"
+}
+
+# Keeps a picture of the box X Y W H of a window's client area as
+# $E2E_ARTEFACTS/NAME.png, taken from the screen (what is showing there).
+e2e_screenshot_box()
+{
+    local id="$1" name="$2" x="$3" y="$4" w="$5" h="$6" wx wy
+    read -r wx wy <<<"$(e2e_window_position "$id")"
+    import -window root -crop "${w}x${h}+$((wx + x))+$((wy + y))" +repage "$E2E_ARTEFACTS/$name.png" ||
+        e2e_fail "screenshot $name failed"
+}
+
+# Prints how many pixels differ between two pictures of the same size.
+e2e_pixels_differing()
+{
+    compare -metric AE "$1" "$2" null: 2>&1 | awk '{print int($1)}'
+}
