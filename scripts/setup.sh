@@ -10,7 +10,7 @@ PACKAGES="
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils xdotool imagemagick libx11-dev
-  pulseaudio pulseaudio-utils sox
+  pulseaudio pulseaudio-utils sox libsox-fmt-pulse
   fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream dpkg-dev file
 "
