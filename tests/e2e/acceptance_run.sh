@@ -23,31 +23,11 @@ xdotool windowfocus --sync "$win" || e2e_fail "could not focus the window"
 sleep 0.5
 e2e_find_origin
 
-# Places in the main window (client pixels).
-row_middle() { echo $((36 * ($1 - 1) + 18)); }
-SELECTOR_X=115
-PLAY_X=280
-STOP_X=380
-HELP_X=442
-HELP_Y=270
-
 # Menu positions, counted from "Generate Brown Noise", where a list opens.
 SINE_440=4
 CLOCK_TICKING=7
 SPACE_BREEZE=18
 NEAT_30_SECONDS=19
-
-# Opens row ROW's list with the mouse and steps down STEPS entries with the
-# keyboard; Return takes the entry.
-choose()
-{
-    xdotool mousemove --window "$win" "$SELECTOR_X" "$(row_middle "$1")" click 1 || e2e_fail "could not click row $1's list"
-    e2e_wait_list_open
-    xdotool key $(printf 'Down %.0s' $(seq 1 "$2")) Return || e2e_fail "could not choose in row $1's list"
-}
-
-# Presses a key COUNT times.
-repeat_key() { xdotool key $(printf "$1 %.0s" $(seq 1 "$2")) || e2e_fail "could not type $1"; }
 
 # Prominence in dB of a tone over the spectrum beside it.
 prominence() { e2e_probe tone "$1" "$2" "$3" | awk '{print $2}'; }
@@ -55,21 +35,21 @@ prominence() { e2e_probe tone "$1" "$2" "$3" | awk '{print $2}'; }
 # --- The five rows --------------------------------------------------------
 # A new choice puts the rate back to 441, so the rates and volumes are set
 # after the choices. From a row's list, Tab reaches play, stop, rate, volume.
-choose 2 "$SINE_440"
+e2e_choose "$win" 2 "$SINE_440"
 xdotool key Tab Tab Tab
-repeat_key Prior 44   # 441 + 44 pages of 10
+e2e_repeat_key Prior 44   # 441 + 44 pages of 10
 xdotool key Right     # 882: the one-second tone plays an octave up
-choose 3 "$CLOCK_TICKING"
-choose 4 "$SPACE_BREEZE"
+e2e_choose "$win" 3 "$CLOCK_TICKING"
+e2e_choose "$win" 4 "$SPACE_BREEZE"
 xdotool key Tab Tab Tab Tab
-repeat_key Next 7     # 100 - 7 pages of 10: volume 30
-choose 5 "$NEAT_30_SECONDS"
+e2e_repeat_key Next 7     # 100 - 7 pages of 10: volume 30
+e2e_choose "$win" 5 "$NEAT_30_SECONDS"
 sleep 0.3
 e2e_screenshot acceptance-1-chosen
 
 declare -a played
 for row in 1 2 3 4 5; do
-    e2e_click_timed "$win" "$PLAY_X" "$(row_middle "$row")"
+    e2e_click_timed "$win" "$E2E_PLAY_X" "$(e2e_row_middle "$row")"
     played[row]=$E2E_PRESSED_AT
     sleep 1.2
 done
@@ -112,7 +92,7 @@ for hz in 1046.5 1318.51 1567.98; do
 done
 
 # --- Help window while all play --------------------------------------------
-e2e_click "$win" "$HELP_X" "$HELP_Y"
+e2e_click "$win" "$E2E_HELP_X" "$E2E_HELP_Y"
 help=$(e2e_wait_window Help 5) || e2e_fail "the help window did not open"
 help_opened=$(e2e_position)
 sleep 0.5
@@ -129,7 +109,7 @@ e2e_screenshot acceptance-4-help-aside
 changed=$(e2e_pixels_differing "$E2E_ARTEFACTS/acceptance-clock-1.png" "$E2E_ARTEFACTS/acceptance-clock-2.png")
 e2e_log "the clock label changed in $changed pixels over 1.3 s with the help window open"
 [ "${changed:-0}" -gt 20 ] || e2e_fail "the clock did not advance with the help window open"
-e2e_click "$win" "$HELP_X" "$HELP_Y"
+e2e_click "$win" "$E2E_HELP_X" "$E2E_HELP_Y"
 e2e_wait_window_gone Help 3 || e2e_fail "the help window did not close"
 help_closed=$(e2e_position)
 e2e_wait_recorded "$help_closed"
@@ -142,7 +122,7 @@ e2e_check "l >= 20" l="$line" || e2e_fail "the 880 Hz line faded while the help 
 # --- Restart, stop, re-rate ------------------------------------------------
 # Row 5 again: its recording starts over with the notes that open it, which
 # otherwise come back only after 29.76 s.
-e2e_click_timed "$win" "$PLAY_X" "$(row_middle 5)"
+e2e_click_timed "$win" "$E2E_PLAY_X" "$(e2e_row_middle 5)"
 restarted=$E2E_PRESSED_AT
 before=$(prominence "$(e2e_calc "r - 1" r="$restarted")" "$restarted" 1318.51)
 e2e_wait_recorded "$(e2e_calc "r + 0.8" r="$restarted")"
@@ -151,7 +131,7 @@ e2e_log "row 5 restarted at $restarted s: 1318.5 Hz note $before dB before, $aft
 e2e_check "b <= 8 && a >= 12" b="$before" a="$after" || e2e_fail "row 5 did not start over"
 
 sleep 0.5
-e2e_click_timed "$win" "$STOP_X" "$(row_middle 1)"
+e2e_click_timed "$win" "$E2E_STOP_X" "$(e2e_row_middle 1)"
 stopped=$E2E_PRESSED_AT
 e2e_wait_recorded "$(e2e_calc "s + 1.3" s="$stopped")"
 before=$(e2e_probe band "$(e2e_calc "s - 1" s="$stopped")" "$stopped" 20 80)
@@ -176,7 +156,7 @@ e2e_check "l >= 20" l="$line" || e2e_fail "no steady 997.7 Hz line after the rat
 e2e_screenshot acceptance-5-restarted-stopped-rerated
 
 # --- Closing with the help window open ---------------------------------------
-e2e_click "$win" "$HELP_X" "$HELP_Y"
+e2e_click "$win" "$E2E_HELP_X" "$E2E_HELP_Y"
 e2e_wait_window Help 5 >/dev/null || e2e_fail "the help window did not open again"
 sleep 0.5
 e2e_screenshot acceptance-6-help-open-again

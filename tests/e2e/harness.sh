@@ -22,6 +22,7 @@ E2E_TMP=""
 E2E_PIDS=""          # every background process we started, stopped at the end
 E2E_HUSHMERE_PID=""
 E2E_XVFB_PID=""
+E2E_PULSE_PID=""
 E2E_RECORDING=""     # raw s16le stereo 48000 Hz, paced in real time
 E2E_RATE=48000
 E2E_CHANNELS=2
@@ -110,7 +111,8 @@ PA
         pulseaudio -n --daemonize=no --system=no --use-pid-file=no --exit-idle-time=-1 \
         --disallow-exit --disallow-module-loading=no -F "$dir/hushmere.pa" \
         >"$dir/pulse.log" 2>&1 &
-    e2e_track $!
+    E2E_PULSE_PID=$!
+    e2e_track $E2E_PULSE_PID
     export PULSE_SERVER="unix:$dir/native"
     local i
     for i in $(seq 1 50); do
@@ -407,4 +409,35 @@ e2e_screenshot_box()
 e2e_pixels_differing()
 {
     compare -metric AE "$1" "$2" null: 2>&1 | awk '{print int($1)}'
+}
+
+# --- Working the main window ------------------------------------------------
+# Places in its client area: row r's controls lie across y = 36 (r - 1) to
+# 36 r - 1, the list at x 0..229, play 230..329, stop 330..429.
+E2E_LIST_X=115
+E2E_PLAY_X=280
+E2E_STOP_X=380
+E2E_HELP_X=442
+E2E_HELP_Y=270
+e2e_row_middle() { echo $((36 * ($1 - 1) + 18)); }
+
+# Presses KEY COUNT times.
+e2e_repeat_key()
+{
+    [ "$2" -gt 0 ] || return 0
+    xdotool key $(printf "$1 %.0s" $(seq 1 "$2")) || e2e_fail "could not type $1"
+}
+
+# Opens row ROW's list in window WIN with the mouse, steps down STEPS
+# entries from where it opens with the keyboard, and takes the entry with
+# Return. A list opens on its current entry: "Generate Brown Noise", the
+# first, until something else is chosen.
+e2e_choose()
+{
+    local win="$1" row="$2" steps="$3"
+    xdotool mousemove --window "$win" "$E2E_LIST_X" "$(e2e_row_middle "$row")" click 1 ||
+        e2e_fail "could not click row $row's list"
+    e2e_wait_list_open
+    e2e_repeat_key Down "$steps"
+    xdotool key Return || e2e_fail "could not choose in row $row's list"
 }
