@@ -128,7 +128,9 @@ before=$(prominence "$(e2e_calc "r - 1" r="$restarted")" "$restarted" 1318.51)
 e2e_wait_recorded "$(e2e_calc "r + 0.8" r="$restarted")"
 after=$(prominence "$restarted" "$(e2e_calc "r + 0.8" r="$restarted")" 1318.51)
 e2e_log "row 5 restarted at $restarted s: 1318.5 Hz note $before dB before, $after dB after"
-e2e_check "b <= 8 && a >= 12" b="$before" a="$after" || e2e_fail "row 5 did not start over"
+# Space Breeze's moving resonance lifts the spectrum there by a few dB now
+# and then; the note stands far above that.
+e2e_check "a >= 12 && a >= b + 8" b="$before" a="$after" || e2e_fail "row 5 did not start over"
 
 sleep 0.5
 e2e_click_timed "$win" "$E2E_STOP_X" "$(e2e_row_middle 1)"
