@@ -22,15 +22,15 @@ std::size_t LiveLoadedSounds()
     return liveSounds;
 }
 
-std::shared_ptr<const LoadedSound> UploadSound(const DecodedSound& sound)
+std::shared_ptr<const LoadedSound> UploadSound(const SoundFormat& format, const SampleWriter& write)
 {
     auto loaded = std::make_shared<LoadedSound>();
-    loaded->buffer = CreateOutputBuffer(sound);
+    loaded->buffer = CreateOutputBuffer(format, write);
     if (loaded->buffer == 0) {
         return nullptr;
     }
-    loaded->channels = sound.channels;
-    loaded->sampleRate = sound.sampleRate;
-    loaded->frames = sound.Frames();
+    loaded->channels = format.channels;
+    loaded->sampleRate = format.sampleRate;
+    loaded->frames = format.frames;
     return loaded;
 }

@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <memory>
 
-#include "channels/decoded_sound.h"
 #include "channels/openal_output.h"
+#include "channels/sound_format.h"
 
-// A decoded sound as the output holds it: its buffer and the format the
+// A sound as the output holds it: its buffer and the format the
 // slots report. Owned jointly by every slot playing it; the buffer is freed
 // with the last owner, after every voice using it has been deleted.
 struct LoadedSound {
@@ -25,6 +25,6 @@ struct LoadedSound {
 // anything but a slot would show here.
 std::size_t LiveLoadedSounds();
 
-// Copies `sound` into the output. Null when the output refuses it. The
-// decoded samples can be dropped afterwards.
-std::shared_ptr<const LoadedSound> UploadSound(const DecodedSound& sound);
+// Gives the output a sound of `format`, whose samples `write` puts straight
+// where the output keeps them. Null when the output refuses it.
+std::shared_ptr<const LoadedSound> UploadSound(const SoundFormat& format, const SampleWriter& write);

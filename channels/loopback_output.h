@@ -14,13 +14,23 @@
 // what the choice is worth.
 enum class LoopbackResampler { Best, OutputDefault };
 
+// How loaded sounds reach the output. The layer writes them in place, into
+// the output's own storage, wherever the output lends it; CopiedIn takes the
+// way of outputs that do not (a block of ours, copied by the output), so
+// that a test can show both play the same.
+enum class LoopbackFilling { InPlace, CopiedIn };
+
 // Opens the layer on a loopback device producing interleaved 32-bit float
 // frames at `sampleRate` with `channels` channels (1 or 2). True also when
 // the layer already runs on a loopback device of that format; false when
 // the loopback device is unavailable or the layer runs on another output.
 // Shut down with ShutdownSoundOutput.
 bool InitLoopbackSoundOutput(int sampleRate, int channels,
-                             LoopbackResampler resampler = LoopbackResampler::Best);
+                             LoopbackResampler resampler = LoopbackResampler::Best,
+                             LoopbackFilling filling = LoopbackFilling::InPlace);
+
+// True when loads write their samples into the output's own storage.
+bool SoundsWrittenInPlace();
 
 // Renders `frames` frames of the mix into `out` (frames x channels floats).
 // The mix is rendered even while the layer has paused its device for idling.

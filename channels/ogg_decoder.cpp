@@ -1,11 +1,12 @@
 #include "channels/ogg_decoder.h"
 
 #include <algorithm>
-#include <bit>
 #include <climits>
 #include <cstring>
 
 #include <vorbis/vorbisfile.h>
+
+#include "channels/pcm_samples.h"
 
 namespace {
 
@@ -14,6 +15,10 @@ namespace {
 // lacing byte in its page. A stated total beyond that is a damaged granule
 // position; believing it would reserve gigabytes for a few bytes of input.
 constexpr std::size_t MAX_FRAMES_PER_STREAM_BYTE = 4096 / 2;
+
+// Frames decoded per step: one packet's worth at most, so the step block
+// stays in the cache while its frames are written out to their place.
+constexpr std::size_t STEP_FRAMES = 4096;
 
 // libvorbisfile's view of the caller's block. Reads and seeks stay inside
 // [0, length]; nothing beyond it is ever touched.
@@ -67,19 +72,6 @@ long TellInMemory(void* source)
     return static_cast<long>(static_cast<MemoryStream*>(source)->position);
 }
 
-// Closes the decoder however the decode ends. A failed open has already
-// been cleared by libvorbisfile itself and must not be cleared again.
-struct OpenStream {
-    OggVorbis_File file{};
-    bool opened = false;
-    ~OpenStream()
-    {
-        if (opened) {
-            ov_clear(&file);
-        }
-    }
-};
-
 bool SectionsShareFormat(OggVorbis_File& file, const vorbis_info& first)
 {
     const long sections = ov_streams(&file);
@@ -94,54 +86,91 @@ bool SectionsShareFormat(OggVorbis_File& file, const vorbis_info& first)
 
 } // namespace
 
-std::optional<DecodedSound> DecodeOggVorbis(std::span<const unsigned char> stream)
+// The decoder's state stays at one address for its whole life: libvorbisfile
+// keeps a pointer to the memory view it reads through.
+struct OggVorbisDecoder::Stream {
+    MemoryStream source{};
+    OggVorbis_File file{};
+    bool opened = false;
+
+    Stream() = default;
+    Stream(const Stream&) = delete;
+    Stream& operator=(const Stream&) = delete;
+    // A failed open has already been cleared by libvorbisfile itself and
+    // must not be cleared again.
+    ~Stream()
+    {
+        if (opened) {
+            ov_clear(&file);
+        }
+    }
+};
+
+OggVorbisDecoder::OggVorbisDecoder(std::unique_ptr<Stream> opened, const SoundFormat& stated)
+    : stream(std::move(opened)), format(stated)
 {
-    if (stream.empty() || stream.size() > static_cast<std::size_t>(LONG_MAX)) {
+}
+
+OggVorbisDecoder::OggVorbisDecoder(OggVorbisDecoder&&) noexcept = default;
+OggVorbisDecoder& OggVorbisDecoder::operator=(OggVorbisDecoder&&) noexcept = default;
+OggVorbisDecoder::~OggVorbisDecoder() = default;
+
+std::optional<OggVorbisDecoder> OggVorbisDecoder::Open(std::span<const unsigned char> block)
+{
+    if (block.empty() || block.size() > static_cast<std::size_t>(LONG_MAX)) {
         return std::nullopt;
     }
-    MemoryStream source{stream.data(), stream.size(), 0};
+    auto stream = std::make_unique<Stream>();
+    stream->source = MemoryStream{block.data(), block.size(), 0};
     const ov_callbacks callbacks{ReadFromMemory, SeekInMemory, CloseMemory, TellInMemory};
-
-    OpenStream open;
-    open.opened = ov_open_callbacks(&source, &open.file, nullptr, 0, callbacks) == 0;
-    if (!open.opened) {
+    stream->opened = ov_open_callbacks(&stream->source, &stream->file, nullptr, 0, callbacks) == 0;
+    if (!stream->opened) {
         return std::nullopt;
     }
 
-    const vorbis_info* info = ov_info(&open.file, -1);
+    const vorbis_info* info = ov_info(&stream->file, -1);
     if (info == nullptr || info->channels < 1 || info->channels > SOUND_CHANNELS_MAX ||
         info->rate < SOUND_RATE_MIN || info->rate > SOUND_RATE_MAX ||
-        !SectionsShareFormat(open.file, *info)) {
+        !SectionsShareFormat(stream->file, *info)) {
         return std::nullopt;
     }
-    const ogg_int64_t total = ov_pcm_total(&open.file, -1);
+    const ogg_int64_t total = ov_pcm_total(&stream->file, -1);
     if (total <= 0 || static_cast<std::uint64_t>(total) > SOUND_FRAMES_MAX ||
-        static_cast<std::uint64_t>(total) / MAX_FRAMES_PER_STREAM_BYTE > stream.size()) {
+        static_cast<std::uint64_t>(total) / MAX_FRAMES_PER_STREAM_BYTE > block.size()) {
         return std::nullopt;
     }
+    const SoundFormat format{info->channels, static_cast<int>(info->rate), static_cast<std::size_t>(total)};
+    return OggVorbisDecoder(std::move(stream), format);
+}
 
-    DecodedSound sound;
-    sound.channels = info->channels;
-    sound.sampleRate = static_cast<int>(info->rate);
-    // Zeroed, so that whatever the stream does not deliver stays silent.
-    sound.samples.assign(static_cast<std::size_t>(total) * static_cast<std::size_t>(sound.channels), 0);
+void OggVorbisDecoder::DecodeInto(std::int16_t* to, int toChannels)
+{
+    const bool asItIs = toChannels == format.channels;
+    const bool monoTwice = format.channels == 1 && toChannels == 2;
+    if (stream == nullptr || (!asItIs && !monoTwice)) {
+        return;
+    }
+    const auto channels = static_cast<std::size_t>(format.channels);
+    const auto written = static_cast<std::size_t>(toChannels);
+    const std::size_t frameBytes = channels * sizeof(std::int16_t);
+    unsigned char step[STEP_FRAMES * SOUND_CHANNELS_MAX * sizeof(std::int16_t)];
 
-    auto* out = reinterpret_cast<char*>(sound.samples.data());
-    const std::size_t capacity = sound.Bytes();
     std::size_t filled = 0;
-    // Samples in host order, as the output takes them.
-    const int bigEndian = std::endian::native == std::endian::big ? 1 : 0;
-    while (filled < capacity) {
-        const int request = static_cast<int>(std::min<std::size_t>(capacity - filled, INT_MAX));
+    while (filled < format.frames) {
+        const std::size_t request = std::min(format.frames - filled, STEP_FRAMES) * frameBytes;
         int section = 0;
-        const long got = ov_read(&open.file, out + filled, request, bigEndian, 2, 1, &section);
+        // Little-endian, signed, 16 bits: what WriteFrames reads.
+        const long got = ov_read(&stream->file, reinterpret_cast<char*>(step), static_cast<int>(request), 0, 2, 1, &section);
         if (got == OV_HOLE) {
             continue;
         }
         if (got <= 0) {
             break;
         }
-        filled += static_cast<std::size_t>(got);
+        const std::size_t frames = static_cast<std::size_t>(got) / frameBytes;
+        WriteFrames(PcmSamples{step, SampleEncoding::Signed16LE, format.channels, frames}, to + filled * written, toChannels);
+        filled += frames;
     }
-    return sound;
+    // The output's memory may hold an earlier sound's samples.
+    std::fill(to + filled * written, to + format.frames * written, std::int16_t{0});
 }

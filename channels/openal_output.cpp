@@ -4,13 +4,25 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
+#include <utility>
 
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
 
+#include "channels/huge_pages.h"
+
 namespace {
+
+// OpenAL Soft's map-buffer extension, experimental in 1.19, where it is
+// advertised as "AL_SOFTX_map_buffer" and its header declares none of it.
+// A mapped buffer hands out the storage the mixer reads, so a sound is
+// written there once instead of being built in a block of ours and copied.
+constexpr ALuint MAP_WRITE_ACCESS = 0x00000002;
+using BufferStorageFunction = void(AL_APIENTRY*)(ALuint buffer, ALenum format, const ALvoid* data,
+                                                 ALsizei size, ALsizei frequency, ALuint flags);
+using MapBufferFunction = void*(AL_APIENTRY*)(ALuint buffer, ALsizei offset, ALsizei length, ALuint access);
+using UnmapBufferFunction = void(AL_APIENTRY*)(ALuint buffer);
 
 // The device OpenAL Soft opens when it has fallen back to its null backend,
 // which accepts everything and plays nothing.
@@ -30,6 +42,10 @@ struct Output {
     LPALCDEVICEPAUSESOFT pauseDevice = nullptr;
     LPALCDEVICERESUMESOFT resumeDevice = nullptr;
     LPALCRENDERSAMPLESSOFT renderSamples = nullptr;
+    // Set when buffers are filled in place; null when they are copied in.
+    BufferStorageFunction bufferStorage = nullptr;
+    MapBufferFunction mapBuffer = nullptr;
+    UnmapBufferFunction unmapBuffer = nullptr;
 };
 
 Output output;
@@ -46,10 +62,27 @@ void ReleaseDevice()
     output = Output{};
 }
 
+// The map-buffer functions, when the context offers them.
+void FindBufferMapping()
+{
+    if (alIsExtensionPresent("AL_SOFTX_map_buffer") != AL_TRUE &&
+        alIsExtensionPresent("AL_SOFT_map_buffer") != AL_TRUE) {
+        return;
+    }
+    const auto storage = reinterpret_cast<BufferStorageFunction>(alGetProcAddress("alBufferStorageSOFT"));
+    const auto map = reinterpret_cast<MapBufferFunction>(alGetProcAddress("alMapBufferSOFT"));
+    const auto unmap = reinterpret_cast<UnmapBufferFunction>(alGetProcAddress("alUnmapBufferSOFT"));
+    if (storage != nullptr && map != nullptr && unmap != nullptr) {
+        output.bufferStorage = storage;
+        output.mapBuffer = map;
+        output.unmapBuffer = unmap;
+    }
+}
+
 // Makes a context current on the opened device and sets what every voice
 // shares: no distance attenuation (all sounds sit at the listener), the
 // chosen resampler, and the direct two-channel layout where it exists.
-bool CreateContext(const ALCint* attributes, bool stereoOutput, OutputResampler resampler)
+bool CreateContext(const ALCint* attributes, bool stereoOutput, OutputResampler resampler, BufferFilling filling)
 {
     output.context = alcCreateContext(output.device, attributes);
     if (output.context == nullptr || alcMakeContextCurrent(output.context) != ALC_TRUE) {
@@ -76,6 +109,9 @@ bool CreateContext(const ALCint* attributes, bool stereoOutput, OutputResampler 
             alcGetProcAddress(output.device, "alcDevicePauseSOFT"));
         output.resumeDevice = reinterpret_cast<LPALCDEVICERESUMESOFT>(
             alcGetProcAddress(output.device, "alcDeviceResumeSOFT"));
+    }
+    if (filling == BufferFilling::InPlace) {
+        FindBufferMapping();
     }
     return alGetError() == AL_NO_ERROR;
 }
@@ -120,14 +156,14 @@ bool OpenDefaultOutput()
     // OpenAL Soft gives no way to ask a playback device for its channel
     // layout; desktop outputs are stereo or wider, and direct channels reach
     // the front left and right of any of them.
-    if (!CreateContext(nullptr, true, OutputResampler::Best)) {
+    if (!CreateContext(nullptr, true, OutputResampler::Best, BufferFilling::InPlace)) {
         ReleaseDevice();
         return false;
     }
     return true;
 }
 
-bool OpenLoopbackOutput(int sampleRate, int channels, OutputResampler resampler)
+bool OpenLoopbackOutput(int sampleRate, int channels, OutputResampler resampler, BufferFilling filling)
 {
     if (output.device != nullptr || sampleRate <= 0 || (channels != 1 && channels != 2)) {
         return false;
@@ -158,7 +194,7 @@ bool OpenLoopbackOutput(int sampleRate, int channels, OutputResampler resampler)
         ALC_FREQUENCY, sampleRate,
         0,
     };
-    if (!CreateContext(attributes, channels == 2, resampler)) {
+    if (!CreateContext(attributes, channels == 2, resampler, filling)) {
         ReleaseDevice();
         return false;
     }
@@ -178,6 +214,11 @@ bool OutputIsOpen()
     return output.device != nullptr;
 }
 
+bool OutputWritesInPlace()
+{
+    return output.mapBuffer != nullptr;
+}
+
 bool OutputIsLoopback()
 {
     return output.loopback;
@@ -193,41 +234,106 @@ int LoopbackChannels()
     return output.loopbackChannels;
 }
 
-OutputBufferId CreateOutputBuffer(const DecodedSound& sound)
+namespace {
+
+// A buffer name being set up, deleted unless handed out.
+class PendingBuffer {
+public:
+    PendingBuffer() { alGenBuffers(1, &name); }
+    ~PendingBuffer()
+    {
+        if (name != 0) {
+            alDeleteBuffers(1, &name);
+        }
+    }
+    PendingBuffer(const PendingBuffer&) = delete;
+    PendingBuffer& operator=(const PendingBuffer&) = delete;
+
+    ALuint Name() const { return name; }
+    ALuint Release() { return std::exchange(name, 0); }
+
+private:
+    ALuint name = 0;
+};
+
+// A mapped buffer is given back however its filling ends.
+class MappedStorage {
+public:
+    MappedStorage(ALuint buffer, ALsizei bytes)
+        : buffer(buffer), samples(static_cast<std::int16_t*>(output.mapBuffer(buffer, 0, bytes, MAP_WRITE_ACCESS)))
+    {
+    }
+    ~MappedStorage()
+    {
+        if (samples != nullptr) {
+            output.unmapBuffer(buffer);
+        }
+    }
+    MappedStorage(const MappedStorage&) = delete;
+    MappedStorage& operator=(const MappedStorage&) = delete;
+
+    ALuint buffer;
+    std::int16_t* samples;
+};
+
+// Lets `write` fill the output's own storage for the buffer. False, before
+// anything is written, when the output does not lend it.
+bool FillInPlace(ALuint buffer, ALenum layout, ALsizei bytes, ALsizei rate, int stored, const SampleWriter& write)
 {
-    const std::size_t frames = sound.Frames();
-    if (output.context == nullptr || frames == 0 || frames > SOUND_FRAMES_MAX ||
-        sound.channels < 1 || sound.channels > SOUND_CHANNELS_MAX) {
+    output.bufferStorage(buffer, layout, nullptr, bytes, rate, MAP_WRITE_ACCESS);
+    if (alGetError() != AL_NO_ERROR) {
+        return false;
+    }
+    const MappedStorage storage(buffer, bytes);
+    if (storage.samples == nullptr) {
+        alGetError();
+        return false;
+    }
+    // OpenAL Soft 1.19 allocates storage set up without data and leaves it
+    // untouched, so it can still be backed by huge pages and mapped in one
+    // go. Where a version clears it first, it is mapped by then already,
+    // which is only slower.
+    PrepareForWriting(storage.samples, static_cast<std::size_t>(bytes));
+    write(storage.samples, stored);
+    return true;
+}
+
+// Lets `write` fill a block of ours, which the output then copies.
+bool FillCopiedIn(ALuint buffer, ALenum layout, ALsizei bytes, ALsizei rate, int stored, const SampleWriter& write)
+{
+    const HugePageBlock block(static_cast<std::size_t>(bytes));
+    if (!block) {
+        return false;
+    }
+    write(block.Samples(), stored);
+    alBufferData(buffer, layout, block.Samples(), bytes, rate);
+    return alGetError() == AL_NO_ERROR;
+}
+
+} // namespace
+
+OutputBufferId CreateOutputBuffer(const SoundFormat& format, const SampleWriter& write)
+{
+    if (output.context == nullptr || format.frames == 0 || format.frames > SOUND_FRAMES_MAX ||
+        format.channels < 1 || format.channels > SOUND_CHANNELS_MAX || format.sampleRate <= 0) {
         return 0;
     }
-    const std::int16_t* data = sound.samples.data();
-    std::size_t channels = static_cast<std::size_t>(sound.channels);
-    std::vector<std::int16_t> widened;
-    if (output.directStereo && channels == 1) {
-        widened.resize(frames * 2);
-        for (std::size_t i = 0; i < frames; ++i) {
-            widened[2 * i] = data[i];
-            widened[2 * i + 1] = data[i];
-        }
-        data = widened.data();
-        channels = 2;
-    }
+    const int stored = output.directStereo && format.channels == 1 ? 2 : format.channels;
     // Within ALsizei: SOUND_FRAMES_MAX keeps two channels of 16 bits below 2^31.
-    const auto bytes = static_cast<ALsizei>(frames * channels * sizeof(std::int16_t));
-    const ALenum format = channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
+    const auto bytes = static_cast<ALsizei>(format.frames * static_cast<std::size_t>(stored) * sizeof(std::int16_t));
+    const ALenum layout = stored == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
 
     alGetError();
-    ALuint buffer = 0;
-    alGenBuffers(1, &buffer);
-    if (alGetError() != AL_NO_ERROR) {
+    PendingBuffer buffer;
+    if (alGetError() != AL_NO_ERROR || buffer.Name() == 0) {
         return 0;
     }
-    alBufferData(buffer, format, data, bytes, sound.sampleRate);
-    if (alGetError() != AL_NO_ERROR) {
-        alDeleteBuffers(1, &buffer);
+    const bool inPlace = output.mapBuffer != nullptr &&
+                         FillInPlace(buffer.Name(), layout, bytes, format.sampleRate, stored, write);
+    if (!inPlace && !FillCopiedIn(buffer.Name(), layout, bytes, format.sampleRate, stored, write)) {
         return 0;
     }
-    return buffer;
+    return buffer.Release();
 }
 
 void DeleteOutputBuffer(OutputBufferId buffer)

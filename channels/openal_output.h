@@ -2,8 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
-#include "channels/decoded_sound.h"
+#include "channels/sound_format.h"
 
 // The sound layer's binding to OpenAL Soft: one output device with one
 // context, buffers holding decoded sounds and voices playing them. Either
@@ -26,24 +27,42 @@ using OutputVoiceId = std::uint32_t;
 // best one; the output's default is there for measuring the difference.
 enum class OutputResampler { Best, OutputDefault };
 
+// How a new buffer gets its samples. In place, they are written straight
+// into the output's own storage where OpenAL Soft lends it (its map-buffer
+// extension); else, and always with CopiedIn, they are written into a block
+// of ours that the output then copies.
+enum class BufferFilling { InPlace, CopiedIn };
+
 // Opens the default device. False when no sound server or card answers,
 // and also when OpenAL would fall back to its silent null output.
 bool OpenDefaultOutput();
 
 // Opens a loopback device producing interleaved 32-bit float frames of
 // `channels` (1 or 2) channels at `sampleRate`.
-bool OpenLoopbackOutput(int sampleRate, int channels, OutputResampler resampler);
+bool OpenLoopbackOutput(int sampleRate, int channels, OutputResampler resampler,
+                        BufferFilling filling = BufferFilling::InPlace);
 
 // Closes whichever device is open. Voices and buffers must be gone first.
 void CloseOutput();
 
 bool OutputIsOpen();
+// True when new buffers are filled in the output's own storage.
+bool OutputWritesInPlace();
 bool OutputIsLoopback();
 int LoopbackSampleRate();
 int LoopbackChannels();
 
-// Copies the sound into a new buffer. 0 when the output refuses it.
-OutputBufferId CreateOutputBuffer(const DecodedSound& sound);
+// Writes a new buffer's samples where they are to stay: `samples` has room
+// for frames x storedChannels 16-bit samples in host order, and every one of
+// them must be written, since the memory may hold anything before. Stored
+// channels are the sound's own, or 2 for a mono sound held as two channels.
+using SampleWriter = std::function<void(std::int16_t* samples, int storedChannels)>;
+
+// A new buffer holding a sound of `format`, whose samples `write` puts in
+// place. 0 when the output refuses the format or has no memory for it;
+// `write` is then not called, or its work is dropped. When `write` throws,
+// the buffer is deleted and the exception passes on.
+OutputBufferId CreateOutputBuffer(const SoundFormat& format, const SampleWriter& write);
 void DeleteOutputBuffer(OutputBufferId buffer);
 
 // A stopped voice holding `buffer`, at pitch 1 and full level, looping once

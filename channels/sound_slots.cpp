@@ -9,6 +9,7 @@
 #include "channels/loopback_output.h"
 #include "channels/ogg_decoder.h"
 #include "channels/openal_output.h"
+#include "channels/pcm_samples.h"
 #include "channels/shared_recordings.h"
 #include "channels/sound_layer.h"
 #include "channels/volume_table.h"
@@ -65,26 +66,30 @@ void ApplyVolume(Slot& slot, int volume)
 
 // The sound a block holds, uploaded to the output. A recording already held
 // by another slot is shared rather than decoded again; a RIFF image is a
-// sound generated for one play and is always copied.
+// sound generated for one play and is always loaded anew. Either way the
+// samples go from the block straight to where the output keeps them.
 std::shared_ptr<const LoadedSound> ObtainSound(std::span<const unsigned char> block)
 {
     if (IsRiffImage(block)) {
-        const auto decoded = ReadWavImage(block);
-        return decoded ? UploadSound(*decoded) : nullptr;
+        const auto image = ReadWavImage(block);
+        if (!image) {
+            return nullptr;
+        }
+        return UploadSound(image->Format(), [&](std::int16_t* samples, int storedChannels) {
+            WriteFrames(image->samples, samples, storedChannels);
+        });
     }
     const RecordingKey key = KeyOfRecording(block);
     if (auto shared = layer.recordings.Find(key)) {
         return shared;
     }
-    std::shared_ptr<const LoadedSound> sound;
-    {
-        // The decoded samples are freed as soon as the output holds its copy.
-        const auto decoded = DecodeOggVorbis(block);
-        if (!decoded) {
-            return nullptr;
-        }
-        sound = UploadSound(*decoded);
+    auto decoder = OggVorbisDecoder::Open(block);
+    if (!decoder) {
+        return nullptr;
     }
+    auto sound = UploadSound(decoder->Format(), [&](std::int16_t* samples, int storedChannels) {
+        decoder->DecodeInto(samples, storedChannels);
+    });
     if (sound) {
         layer.recordings.Remember(key, sound);
     }

@@ -64,27 +64,6 @@ std::optional<PcmFormat> ReadFormat(const unsigned char* body, std::size_t size)
     return PcmFormat{channels, static_cast<int>(sampleRate), bits, blockAlign};
 }
 
-DecodedSound ConvertSamples(const PcmFormat& format, const unsigned char* data, std::size_t frames)
-{
-    DecodedSound sound;
-    sound.channels = format.channels;
-    sound.sampleRate = format.sampleRate;
-    const std::size_t count = frames * static_cast<std::size_t>(format.channels);
-    sound.samples.resize(count);
-    if (format.bitsPerSample == 16) {
-        // Little-endian in the image whatever the host's order.
-        for (std::size_t i = 0; i < count; ++i) {
-            sound.samples[i] = static_cast<std::int16_t>(ReadLE16(data + 2 * i));
-        }
-    } else {
-        // 8-bit PCM is unsigned around 128; widen it to the same full scale.
-        for (std::size_t i = 0; i < count; ++i) {
-            sound.samples[i] = static_cast<std::int16_t>((data[i] - 128) * 256);
-        }
-    }
-    return sound;
-}
-
 } // namespace
 
 bool IsRiffImage(std::span<const unsigned char> block)
@@ -92,7 +71,7 @@ bool IsRiffImage(std::span<const unsigned char> block)
     return block.size() >= 4 && HasTag(block.data(), "RIFF");
 }
 
-std::optional<DecodedSound> ReadWavImage(std::span<const unsigned char> block)
+std::optional<WavSound> ReadWavImage(std::span<const unsigned char> block)
 {
     if (!IsRiffImage(block) || block.size() < RIFF_HEADER_SIZE) {
         return std::nullopt;
@@ -116,7 +95,9 @@ std::optional<DecodedSound> ReadWavImage(std::span<const unsigned char> block)
             if (frames == 0 || frames > SOUND_FRAMES_MAX) {
                 return std::nullopt;
             }
-            return ConvertSamples(*format, base + bodyOffset, frames);
+            const SampleEncoding encoding =
+                format->bitsPerSample == 16 ? SampleEncoding::Signed16LE : SampleEncoding::Unsigned8;
+            return WavSound{format->sampleRate, PcmSamples{base + bodyOffset, encoding, format->channels, frames}};
         }
         if (bodySize > available) {
             return std::nullopt;

@@ -5,6 +5,14 @@
 
 namespace {
 
+// The samples an image yields, written out as the output would hold them.
+std::vector<std::int16_t> Written(const WavSound& sound)
+{
+    std::vector<std::int16_t> out(sound.samples.frames * static_cast<std::size_t>(sound.samples.channels));
+    WriteFrames(sound.samples, out.data(), sound.samples.channels);
+    return out;
+}
+
 constexpr int RATE = 44100;
 constexpr std::size_t FRAMES = 100;
 
@@ -95,10 +103,14 @@ TEST(WavReader, WalksChunksWithinTheBlock)
         if (!sound) {
             continue;
         }
-        EXPECT_EQ(sound->channels, 1);
+        EXPECT_EQ(sound->samples.channels, 1);
         EXPECT_EQ(sound->sampleRate, RATE);
-        ASSERT_EQ(sound->Frames(), *c.frames);
-        EXPECT_TRUE(std::equal(sound->samples.begin(), sound->samples.end(), samples.begin()));
+        ASSERT_EQ(sound->samples.frames, *c.frames);
+        // The samples stay inside the image, after the chunk headers.
+        EXPECT_GE(sound->samples.data, c.image.data() + 44);
+        EXPECT_LE(sound->samples.data + 2 * *c.frames, c.image.data() + c.image.size());
+        const auto written = Written(*sound);
+        EXPECT_TRUE(std::equal(written.begin(), written.end(), samples.begin()));
     }
 }
 
@@ -107,15 +119,15 @@ TEST(WavReader, ReadsStereoAndEightBitSamples)
     const auto stereo = SineSamples(441.0, RATE, FRAMES, 20000.0, 2, {1.0, -0.5});
     const auto sound = ReadWavImage(WavImage(stereo, 2, RATE));
     ASSERT_TRUE(sound);
-    EXPECT_EQ(sound->channels, 2);
-    EXPECT_EQ(sound->samples, stereo);
+    EXPECT_EQ(sound->samples.channels, 2);
+    EXPECT_EQ(Written(*sound), stereo);
 
     // Unsigned around 128, widened to the 16-bit scale.
     const Bytes eightBit{0x80, 0xFF, 0x00, 0x81};
     const auto narrow = ReadWavImage(RiffImage({{"fmt ", FormatRecord(1, 1, 8000, 8, 1), std::nullopt},
                                                 {"data", eightBit, std::nullopt}}));
     ASSERT_TRUE(narrow);
-    EXPECT_EQ(narrow->samples, (std::vector<std::int16_t>{0, 32512, -32768, 256}));
+    EXPECT_EQ(Written(*narrow), (std::vector<std::int16_t>{0, 32512, -32768, 256}));
 }
 
 } // namespace
