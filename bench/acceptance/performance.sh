@@ -11,7 +11,11 @@
 #     SoX's speed effect changes pitch and tempo together by resampling, as a
 #     row's rate does (tempo and pitch change one without the other; rate
 #     only converts the sample rate). Goals: the program at most half of
-#     SoX's total, and under 2% of one core.
+#     SoX's total, and under 2% of one core. Both play at the same time, so
+#     that both are measured over the same interval: on a shared machine the
+#     CPU time a given piece of work takes drifts with the load by tens of
+#     percent from one minute to the next. The interval is also shown in
+#     parts of 10 s, to show how steady the figures are.
 #   - CPU over SECONDS with nothing playing (goal: under 0.1% of one core).
 #   - Resident memory at start, with five rows playing brown noise, and with
 #     one and with five rows playing "NEAT Reminder (5 minutes)" (five share
@@ -20,8 +24,7 @@
 #     over STARTS starts.
 # CPU is utime + stime of a process and all its threads, from /proc/PID/stat,
 # as a share of one core over the wall-clock interval. The sound server's
-# own CPU in the same interval is printed beside it: it mixes one stream for
-# the program and five for SoX.
+# own CPU is printed beside it.
 #
 # Usage: bench/acceptance/performance.sh [build directory] [seconds] [starts]
 #        (defaults: build, 60, 5; build the targets hushmere,
@@ -115,12 +118,13 @@ play_rows()
 
 stream_count() { pactl list short sink-inputs | wc -l; }
 
-# --- The program: idle, then five rows ---------------------------------------
+# --- The program alone, nothing playing ----------------------------------------
 start_program
 rss_start=$(rss_mib "$E2E_HUSHMERE_PID")
 say "nothing playing: measuring CPU for $seconds s"
 read -r cpu_idle server_idle <<<"$(cpu_share "$E2E_HUSHMERE_PID")"
 
+# --- Five rows and five SoX processes, side by side --------------------------
 e2e_choose "$win" 2 "$SINE_440"
 xdotool key Tab Tab Tab
 e2e_repeat_key Prior 44   # rate 882
@@ -131,15 +135,10 @@ xdotool key Tab Tab Tab Tab
 e2e_repeat_key Next 7     # volume 30
 e2e_choose "$win" 5 "$NEAT_30_SECONDS"
 play_rows 1 2 3 4 5
-sleep 3
+sleep 2
 e2e_screenshot performance-five-rows
 [ "$(stream_count)" = 1 ] || e2e_fail "the program has $(stream_count) streams at the sound server"
-say "five rows playing: measuring CPU for $seconds s"
-read -r cpu_five server_five <<<"$(cpu_share "$E2E_HUSHMERE_PID")"
-rss_five=$(rss_mib "$E2E_HUSHMERE_PID")
-stop_program
 
-# --- SoX playing the same ----------------------------------------------------
 export AUDIODRIVER=pulseaudio
 sox_pids=""
 play_sox()
@@ -154,14 +153,43 @@ play_sox "$E2E_TMP/clock_ticking.wav"
 play_sox -v 0.3 "$E2E_TMP/space_breeze.wav"
 play_sox "$E2E_TMP/neat_reminder_30_seconds.wav"
 sleep 3
-[ "$(stream_count)" = 5 ] || e2e_fail "SoX has $(stream_count) streams at the sound server, not 5: $(cat "$E2E_TMP/sox.log")"
-say "five SoX play processes: measuring CPU for $seconds s"
-# shellcheck disable=SC2086
-read -r cpu_sox server_sox <<<"$(cpu_share $sox_pids)"
+[ "$(stream_count)" = 6 ] || e2e_fail "$(stream_count) streams at the sound server, not 6: $(cat "$E2E_TMP/sox.log")"
+
+say "five rows and five SoX play processes: measuring CPU for $seconds s"
+: >"$E2E_TMP/samples"
+part=10
+elapsed=0
+while :; do
+    # shellcheck disable=SC2086
+    echo "$(e2e_now) $(cpu_ticks "$E2E_HUSHMERE_PID") $(cpu_ticks $sox_pids) $(cpu_ticks "$E2E_PULSE_PID")" >>"$E2E_TMP/samples"
+    [ "$elapsed" -ge "$seconds" ] && break
+    step=$(( seconds - elapsed < part ? seconds - elapsed : part ))
+    sleep "$step"
+    elapsed=$((elapsed + step))
+done
+rss_five=$(rss_mib "$E2E_HUSHMERE_PID")
 # shellcheck disable=SC2086
 kill $sox_pids
 # shellcheck disable=SC2086
 wait $sox_pids 2>/dev/null
+stop_program
+
+# Per part and over the whole interval: Hushmere, SoX (all five), the ratio
+# and the sound server, as % of one core.
+shares=$(awk -v hz="$CLOCK_TICKS" '
+    function share(ticks, seconds) { return 100 * ticks / hz / seconds }
+    { t[NR] = $1; h[NR] = $2; x[NR] = $3; p[NR] = $4 }
+    END {
+        for (i = 2; i <= NR; i++) {
+            d = t[i] - t[i - 1]
+            printf "part %.0f-%.0f s: Hushmere %.3f, SoX %.3f, ratio %.2f, sound server %.3f\n",
+                t[i - 1] - t[1], t[i] - t[1], share(h[i] - h[i - 1], d), share(x[i] - x[i - 1], d),
+                (x[i] > x[i - 1] ? (h[i] - h[i - 1]) / (x[i] - x[i - 1]) : 0), share(p[i] - p[i - 1], d)
+        }
+        d = t[NR] - t[1]
+        printf "whole %.3f %.3f %.3f\n", share(h[NR] - h[1], d), share(x[NR] - x[1], d), share(p[NR] - p[1], d)
+    }' "$E2E_TMP/samples")
+read -r _ cpu_five cpu_sox server_both <<<"$(grep '^whole' <<<"$shares")"
 
 # --- Memory ------------------------------------------------------------------
 start_program
@@ -208,11 +236,12 @@ row "CPU, five rows playing, Hushmere (% of one core)" "$cpu_five" "< 2"
 row "CPU, the same five sounds, five SoX play (% of one core)" "$cpu_sox"
 row "ratio Hushmere / SoX" "$(e2e_calc "a / b" a="$cpu_five" b="$cpu_sox")" "<= 0.5"
 row "CPU, nothing playing, Hushmere (% of one core)" "$cpu_idle" "< 0.1"
-row "  sound server meanwhile: Hushmere five / SoX five / idle" "$server_five / $server_sox / $server_idle"
+row "  sound server: with both playing / program idle" "$server_both / $server_idle"
 row "resident memory at start (MiB)" "$rss_start"
 row "resident memory, the five rows above (MiB)" "$rss_five"
 row "resident memory, five rows of brown noise (MiB)" "$rss_brown"
 row "resident memory, one row of NEAT Reminder (5 minutes) (MiB)" "$rss_neat_one"
 row "resident memory, five rows of NEAT Reminder (5 minutes) (MiB)" "$rss_neat_five" "about one copy more than none"
 row "start-up to window shown, mean of $starts (ms)" "$startup_mean" "min $startup_min, max $startup_max"
-echo "CPU measured over $seconds s each; $(nproc) cores; $(uptime | sed 's/.*load/load/')"
+grep '^part' <<<"$shares"
+echo "CPU measured over $seconds s; $(nproc) cores; $(uptime | sed 's/.*load/load/')"
