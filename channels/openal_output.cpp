@@ -24,6 +24,8 @@ using BufferStorageFunction = void(AL_APIENTRY*)(ALuint buffer, ALenum format, c
 using MapBufferFunction = void*(AL_APIENTRY*)(ALuint buffer, ALsizei offset, ALsizei length, ALuint access);
 using UnmapBufferFunction = void(AL_APIENTRY*)(ALuint buffer);
 
+// The rate of every sound the program plays.
+constexpr ALCint NATURAL_MIX_RATE = 44100;
 // The device OpenAL Soft opens when it has fallen back to its null backend,
 // which accepts everything and plays nothing.
 constexpr const char* NULL_OUTPUT_NAME = "No Output";
@@ -156,7 +158,13 @@ bool OpenDefaultOutput()
     // OpenAL Soft gives no way to ask a playback device for its channel
     // layout; desktop outputs are stereo or wider, and direct channels reach
     // the front left and right of any of them.
-    if (!CreateContext(nullptr, true, OutputResampler::Best, BufferFilling::InPlace)) {
+    // Every sound the program plays is recorded or computed at 44100 Hz, so
+    // mixing at that rate plays a row at its natural speed without
+    // resampling it; the sound server converts the one mixed stream to its
+    // own rate when that differs, which costs less than resampling every
+    // row.
+    const ALCint attributes[] = {ALC_FREQUENCY, NATURAL_MIX_RATE, 0};
+    if (!CreateContext(attributes, true, OutputResampler::Best, BufferFilling::InPlace)) {
         ReleaseDevice();
         return false;
     }
