@@ -14,11 +14,8 @@
 . "$(dirname "$0")/harness.sh"
 e2e_begin
 e2e_need pactl compare
-e2e_start_x
-e2e_start_pulse
-e2e_start_hushmere
-
-win=$(e2e_wait_window Hushmere 15) || e2e_fail "the window Hushmere did not appear"
+e2e_start_program
+win=$E2E_WINDOW
 xdotool windowfocus --sync "$win" || e2e_fail "could not focus the window"
 sleep 0.5
 e2e_find_origin
@@ -163,10 +160,8 @@ e2e_wait_window Help 5 >/dev/null || e2e_fail "the help window did not open agai
 sleep 0.5
 e2e_screenshot acceptance-6-help-open-again
 closing=$(e2e_position)
-e2e_close_request "$win" || e2e_fail "could not send the close request"
-e2e_wait_exit 2 || e2e_fail "still running 2 s after the close request"
+e2e_close_and_expect_exit "$win" 2
 gone=$(e2e_position)
-[ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
 e2e_wait_window Help 0 >/dev/null && e2e_fail "the help window is still there"
 e2e_wait_window Hushmere 0 >/dev/null && e2e_fail "the main window is still there"
 e2e_wait_recorded "$(e2e_calc "g + 1" g="$gone")"

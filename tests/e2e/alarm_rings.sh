@@ -5,11 +5,8 @@
 # silences it within 0.3 s.
 . "$(dirname "$0")/harness.sh"
 e2e_begin
-e2e_start_x
-e2e_start_pulse
-e2e_start_hushmere
-
-win=$(e2e_wait_window Hushmere 15) || e2e_fail "the window Hushmere did not appear"
+e2e_start_program
+win=$E2E_WINDOW
 xdotool windowfocus --sync "$win" || e2e_fail "could not focus the window"
 sleep 0.5
 e2e_find_origin
@@ -60,21 +57,11 @@ done
 
 # Press "ALARM" (it keeps the focus) just before a group of beeps is due:
 # a late stop lets its beeps into the recording after the key.
-due=$(e2e_calc "r + 1" r="$rang_at")
-while e2e_check "o + d - 0.05 < n + 0.3" o="$E2E_ORIGIN" d="$due" n="$(e2e_now)"; do
-    due=$(e2e_calc "d + 1" d="$due")
-done
-e2e_sleep_until "$(e2e_calc "o + d - 0.05" o="$E2E_ORIGIN" d="$due")"
-e2e_press space
-pressed_at=$E2E_PRESSED_AT
-e2e_wait_recorded "$(e2e_calc "p + 2" p="$pressed_at")"
-quiet=$(e2e_probe quiet-from "$pressed_at" "$(e2e_calc "p + 2" p="$pressed_at")")
-delay=$(e2e_calc "q - p" q="$quiet" p="$pressed_at")
-e2e_log "ALARM pressed at $pressed_at s (beeps due at $due s); silent from $quiet s, $delay s after the key"
+e2e_press_before_due space "$(e2e_calc "r + 1" r="$rang_at")" 0.05 2
+delay=$E2E_SILENT_AFTER
+e2e_log "ALARM pressed at $E2E_PRESSED_AT s (beeps due at $E2E_DUE s); silent $delay s after the key"
 e2e_check "d <= 0.3" d="$delay" || e2e_fail "silent only $delay s after ALARM was pressed"
 e2e_screenshot alarm-silenced
 
-e2e_close_request "$win" || e2e_fail "could not send the close request"
-e2e_wait_exit 5 || e2e_fail "still running 5 s after the close request"
-[ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
+e2e_close_and_expect_exit "$win" 5
 e2e_log "the alarm rang at its minute and fell silent at ALARM: ok"

@@ -441,3 +441,43 @@ e2e_choose()
     e2e_repeat_key Down "$steps"
     xdotool key Return || e2e_fail "could not choose in row $row's list"
 }
+
+# Starts the X server, the recording sound server and the program, and sets
+# E2E_WINDOW to the id of its main window.
+e2e_start_program()
+{
+    e2e_start_x
+    e2e_start_pulse
+    e2e_start_hushmere
+    E2E_WINDOW=$(e2e_wait_window Hushmere 15) || e2e_fail "the window Hushmere did not appear"
+}
+
+# Asks WINDOW to close and expects the program to end with exit code 0
+# within SECONDS.
+e2e_close_and_expect_exit()
+{
+    local window="$1" seconds="$2"
+    e2e_close_request "$window" || e2e_fail "could not send the close request"
+    e2e_wait_exit "$seconds" || e2e_fail "still running $seconds s after the close request"
+    [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
+}
+
+# Presses KEY LEAD seconds before a sound is due in the recording, at DUE or
+# a whole number of seconds later (the first such moment still 0.3 s away),
+# so that a stop that comes late lets that sound in after the key. Waits
+# until the recording holds SPAN seconds after the key and sets E2E_DUE,
+# E2E_PRESSED_AT and E2E_SILENT_AFTER (how long after the key the recording
+# fell silent).
+e2e_press_before_due()
+{
+    local key="$1" due="$2" lead="$3" span="$4" quiet
+    while e2e_check "o + d - l < n + 0.3" o="$E2E_ORIGIN" d="$due" l="$lead" n="$(e2e_now)"; do
+        due=$(e2e_calc "d + 1" d="$due")
+    done
+    e2e_sleep_until "$(e2e_calc "o + d - l" o="$E2E_ORIGIN" d="$due" l="$lead")"
+    e2e_press "$key"
+    E2E_DUE=$due
+    e2e_wait_recorded "$(e2e_calc "p + s" p="$E2E_PRESSED_AT" s="$span")"
+    quiet=$(e2e_probe quiet-from "$E2E_PRESSED_AT" "$(e2e_calc "p + s" p="$E2E_PRESSED_AT" s="$span")")
+    E2E_SILENT_AFTER=$(e2e_calc "q - p" q="$quiet" p="$E2E_PRESSED_AT")
+}

@@ -4,11 +4,8 @@
 # apart, and falls silent within 0.3 s of the stop key.
 . "$(dirname "$0")/harness.sh"
 e2e_begin
-e2e_start_x
-e2e_start_pulse
-e2e_start_hushmere
-
-win=$(e2e_wait_window Hushmere 15) || e2e_fail "the window Hushmere did not appear"
+e2e_start_program
+win=$E2E_WINDOW
 xdotool windowfocus --sync "$win" || e2e_fail "could not focus the window"
 sleep 0.5
 e2e_find_origin
@@ -50,21 +47,11 @@ done
 # Stop 0.2 s before a tick is due: when the stop comes late, that tick (or
 # a later one) is in the recording after the key.
 xdotool key Tab   # to row 1's stop button
-due=$(e2e_calc "l + 1" l="$previous")
-while e2e_check "o + d - 0.2 < n + 0.3" o="$E2E_ORIGIN" d="$due" n="$(e2e_now)"; do
-    due=$(e2e_calc "d + 1" d="$due")
-done
-e2e_sleep_until "$(e2e_calc "o + d - 0.2" o="$E2E_ORIGIN" d="$due")"
-e2e_press space
-stopped_at=$E2E_PRESSED_AT
-e2e_wait_recorded "$(e2e_calc "s + 2.5" s="$stopped_at")"
-quiet=$(e2e_probe quiet-from "$stopped_at" "$(e2e_calc "s + 2.5" s="$stopped_at")")
-delay=$(e2e_calc "q - s" q="$quiet" s="$stopped_at")
-e2e_log "stop key at $stopped_at s (tick due at $due s); silent from $quiet s, $delay s after the key"
+e2e_press_before_due space "$(e2e_calc "l + 1" l="$previous")" 0.2 2.5
+delay=$E2E_SILENT_AFTER
+e2e_log "stop key at $E2E_PRESSED_AT s (tick due at $E2E_DUE s); silent $delay s after the key"
 e2e_check "d <= 0.3" d="$delay" || e2e_fail "silent only $delay s after the stop key"
 e2e_screenshot row-clock-ticking-stopped
 
-e2e_close_request "$win" || e2e_fail "could not send the close request"
-e2e_wait_exit 5 || e2e_fail "still running 5 s after the close request"
-[ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
+e2e_close_and_expect_exit "$win" 5
 e2e_log "row 1 plays Clock Ticking and stops: ok"

@@ -5,11 +5,8 @@
 # within 2 s.
 . "$(dirname "$0")/harness.sh"
 e2e_begin
-e2e_start_x
-e2e_start_pulse
-e2e_start_hushmere
-
-win=$(e2e_wait_window Hushmere 15) || e2e_fail "the window Hushmere did not appear"
+e2e_start_program
+win=$E2E_WINDOW
 sleep 1  # let it paint before the picture is taken
 if e2e_wait_window Error 1 >/dev/null; then
     e2e_screenshot window-and-close-unexpected-error
@@ -24,7 +21,5 @@ size=$(e2e_window_size "$win")
 position=$(e2e_window_position "$win")
 [ "$position" = "345 355" ] || e2e_fail "window at $position, not centred at 345 355"
 
-e2e_close_request "$win" || e2e_fail "could not send the close request"
-e2e_wait_exit 2 || e2e_fail "still running 2 s after the close request"
-[ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
+e2e_close_and_expect_exit "$win" 2
 e2e_log "window, size, position and close request: ok"
