@@ -64,6 +64,12 @@ e2e_end()
         wait "$pid" 2>/dev/null
     done
     E2E_PIDS=""
+    # The whole recording stays with the screenshots, named after the test,
+    # for listening to or a spectrogram after a run.
+    if [ -n "$E2E_RECORDING" ] && [ -s "$E2E_RECORDING" ]; then
+        sox -t raw -r "$E2E_RATE" -e signed -b 16 -c "$E2E_CHANNELS" "$E2E_RECORDING" \
+            "$E2E_ARTEFACTS/$(basename "$0" .sh).flac" 2>/dev/null
+    fi
     [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
     E2E_TMP=""
 }
