@@ -9,6 +9,7 @@
 #include "app/start_up.h"
 #include "clock/time_text.h"
 #include "toolkit/events.h"
+#include "../toolkit/drain_events.h"
 #include "toolkit/session.h"
 #include "toolkit/windows.h"
 
@@ -32,14 +33,5 @@ protected:
         CloseWindow(MAIN_WINDOW);
         SetWallClock(nullptr);
         DrainEvents();
-    }
-
-    static std::vector<Event> DrainEvents()
-    {
-        std::vector<Event> events;
-        Event event{};
-        while (PollEvent(event))
-            events.push_back(event);
-        return events;
     }
 };

@@ -7,9 +7,7 @@
 e2e_begin
 e2e_start_program
 win=$E2E_WINDOW
-xdotool windowfocus --sync "$win" || e2e_fail "could not focus the window"
-sleep 0.5
-e2e_find_origin
+e2e_focus_for_keys
 
 now=$(date +%s)
 ahead=1

@@ -458,6 +458,15 @@ e2e_start_program()
     E2E_WINDOW=$(e2e_wait_window Hushmere 15) || e2e_fail "the window Hushmere did not appear"
 }
 
+# Gives the main window the keyboard focus, lets it settle, and finds the
+# recording's origin, so that key presses can be placed in the recording.
+e2e_focus_for_keys()
+{
+    xdotool windowfocus --sync "$E2E_WINDOW" || e2e_fail "could not focus the window"
+    sleep 0.5
+    e2e_find_origin
+}
+
 # Asks WINDOW to close and expects the program to end with exit code 0
 # within SECONDS.
 e2e_close_and_expect_exit()

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/events.h"
+#include "drain_events.h"
 #include "toolkit/windows.h"
 
 // A test window, number 0, opened fresh for each test; the events left over
@@ -26,15 +27,6 @@ protected:
         DrainEvents();
     }
 
-    // Every event that is ready now, in order.
-    static std::vector<Event> DrainEvents()
-    {
-        std::vector<Event> events;
-        Event event{};
-        while (PollEvent(event))
-            events.push_back(event);
-        return events;
-    }
 
     static std::vector<int> ControlEventNumbers()
     {

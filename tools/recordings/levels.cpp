@@ -1,5 +1,7 @@
 #include "levels.h"
 
+#include "filters.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -9,19 +11,7 @@ namespace {
 
 // The two K-weighting sections, designed for our sample rate from their
 // analogue prototypes (the published coefficients are for 48 kHz).
-struct Section {
-    double b0, b1, b2, a1, a2;
-    double z1 = 0, z2 = 0;
-    double Process(double x)
-    {
-        const double y = b0 * x + z1;
-        z1 = b1 * x - a1 * y + z2;
-        z2 = b2 * x - a2 * y;
-        return y;
-    }
-};
-
-Section HeadShelf()
+Biquad HeadShelf()
 {
     const double gainDb = 3.999843853973347, hz = 1681.974450955533, q = 0.7071752369554196;
     const double k = std::tan(std::numbers::pi * hz / SAMPLE_RATE);
@@ -32,7 +22,7 @@ Section HeadShelf()
             2.0 * (k * k - 1.0) / a0, (1.0 - k / q + k * k) / a0};
 }
 
-Section LowCut()
+Biquad LowCut()
 {
     const double hz = 38.13547087602444, q = 0.5003270373238773;
     const double k = std::tan(std::numbers::pi * hz / SAMPLE_RATE);
@@ -74,7 +64,7 @@ double Loudness(const Signal& signal)
 {
     double power = 0;
     for (const auto& channel : signal.channels) {
-        Section shelf = HeadShelf(), cut = LowCut();
+        Biquad shelf = HeadShelf(), cut = LowCut();
         double sum = 0;
         for (double v : channel) {
             const double w = cut.Process(shelf.Process(v));
