@@ -22,16 +22,16 @@ int RunHushmere()
     LoadEmbeddedPictures();
     CreateProgramFonts();
     if (!BuildMainWindow()) {
-        ShutDown(SoundOutput::NeverOpened);
+        ShutDown();
         return 0;
     }
     // The complete window stays on screen under the box until the end.
     if (!InitSoundOutput()) {
         ShowMessageBox(MAIN_WINDOW, u"Error", u"No sound available", MessageIcon::Error);
-        ShutDown(SoundOutput::NeverOpened);
+        ShutDown();
         return 0;
     }
     RunEventLoop(ProgramHandlers());
-    ShutDown(SoundOutput::Opened);
+    ShutDown();
     return 0;
 }

@@ -1,19 +1,11 @@
 #include "app/shut_down.h"
 
-#include "app/numbering.h"
 #include "channels/sound_slots.h"
-#include "toolkit/fonts.h"
-#include "toolkit/pictures.h"
 #include "toolkit/session.h"
-#include "toolkit/windows.h"
 
-void ShutDown(SoundOutput output)
+void ShutDown()
 {
-    if (output == SoundOutput::Opened)
-        ShutdownSoundOutput();
-    CloseWindow(HELP_WINDOW);
-    CloseWindow(MAIN_WINDOW);
-    ReleasePictures();
-    ReleaseFonts();
+    // Each does nothing for what was never opened or made.
+    ShutdownSoundOutput();
     ReleaseToolkit();
 }

@@ -22,6 +22,10 @@ void SelectorChanged(int r);
 void RateMoved(int r);
 void VolumeMoved(int r);
 
+// A row's playback frequency is its rate position times this, so the default
+// rate of 441 plays every 44100 Hz sound at its natural speed.
+inline constexpr int ROW_HZ_PER_RATE_STEP = 100;
+
 // Index r is 1 while row r has been played and not stopped since; index 0 is
 // unused.
 extern std::array<unsigned char, ROW_COUNT + 1> RowPlaying;

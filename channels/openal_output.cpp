@@ -118,10 +118,6 @@ bool CreateContext(const ALCint* attributes, bool stereoOutput, OutputResampler 
     return alGetError() == AL_NO_ERROR;
 }
 
-} // namespace
-
-namespace {
-
 // OpenAL Soft mixes every slot into one output stream; on a PulseAudio or
 // PipeWire desktop that stream is listed in the volume settings under the
 // client's application name, which libpulse takes from these variables when
@@ -155,15 +151,15 @@ bool OpenDefaultOutput()
         ReleaseDevice();
         return false;
     }
-    // OpenAL Soft gives no way to ask a playback device for its channel
-    // layout; desktop outputs are stereo or wider, and direct channels reach
-    // the front left and right of any of them.
     // Every sound the program plays is recorded or computed at 44100 Hz, so
     // mixing at that rate plays a row at its natural speed without
     // resampling it; the sound server converts the one mixed stream to its
     // own rate when that differs, which costs less than resampling every
     // row.
     const ALCint attributes[] = {ALC_FREQUENCY, NATURAL_MIX_RATE, 0};
+    // OpenAL Soft gives no way to ask a playback device for its channel
+    // layout; desktop outputs are stereo or wider, and direct channels reach
+    // the front left and right of any of them.
     if (!CreateContext(attributes, true, OutputResampler::Best, BufferFilling::InPlace)) {
         ReleaseDevice();
         return false;
@@ -215,11 +211,6 @@ bool OpenLoopbackOutput(int sampleRate, int channels, OutputResampler resampler,
 void CloseOutput()
 {
     ReleaseDevice();
-}
-
-bool OutputIsOpen()
-{
-    return output.device != nullptr;
 }
 
 bool OutputWritesInPlace()
@@ -407,7 +398,6 @@ bool StartVoiceLooped(OutputVoiceId voice)
         return false;
     }
     alGetError();
-    alSourceRewind(voice);
     alSourcePlay(voice);
     return alGetError() == AL_NO_ERROR;
 }

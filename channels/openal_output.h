@@ -45,7 +45,6 @@ bool OpenLoopbackOutput(int sampleRate, int channels, OutputResampler resampler,
 // Closes whichever device is open. Voices and buffers must be gone first.
 void CloseOutput();
 
-bool OutputIsOpen();
 // True when new buffers are filled in the output's own storage.
 bool OutputWritesInPlace();
 bool OutputIsLoopback();

@@ -1,5 +1,4 @@
 #include "channels/channel_rows.h"
-#include "channels/row_face.h"
 #include "channels/sound_slots.h"
 #include "toolkit/controls.h"
 

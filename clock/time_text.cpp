@@ -12,8 +12,6 @@ static LocalTime ReadSystemClock()
 
 static WallClock wallClock = ReadSystemClock;
 
-LocalTime ReadWallClock() { return wallClock(); }
-
 void SetWallClock(WallClock clock) { wallClock = clock ? clock : ReadSystemClock; }
 
 // One field in decimal without leading zeros, a "0" put in front of a single
@@ -32,7 +30,7 @@ static void AppendField(std::u16string& text, int value)
 
 std::u16string CurrentTimeText()
 {
-    const LocalTime now = ReadWallClock();
+    const LocalTime now = wallClock();
     std::u16string text;
     AppendField(text, now.hour);
     text += u':';

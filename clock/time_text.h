@@ -11,9 +11,8 @@ struct LocalTime {
 
 // Reads the local clock (time zone and daylight saving applied) once.
 using WallClock = LocalTime (*)();
-LocalTime ReadWallClock();
 
-// Replaces the clock that ReadWallClock uses, so that a test can drive
+// Replaces the clock that CurrentTimeText reads, so that a test can drive
 // midnight, a clock set back or a jump forward. nullptr restores the system's.
 void SetWallClock(WallClock clock);
 

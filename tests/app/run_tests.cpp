@@ -63,7 +63,7 @@ TEST(ShutDownTest, ClosesBothWindowsAndReleasesPicturesAndFonts)
         EXPECT_TRUE(PictureExists(picture)) << picture;
     EXPECT_TRUE(FontExists(NOTICE_FONT) && FontExists(CLOCK_FONT));
 
-    ShutDown(SoundOutput::NeverOpened);
+    ShutDown();
     EXPECT_FALSE(WindowIsOpen(MAIN_WINDOW));
     EXPECT_FALSE(WindowIsOpen(HELP_WINDOW));
     for (const int picture : {PICTURE_LOGO, PICTURE_PLAYING, PICTURE_STOP, PICTURE_PLAY})
