@@ -125,7 +125,7 @@ bool CreateContext(const ALCint* attributes, bool stereoOutput, OutputResampler 
 void NameTheOutputStream()
 {
     setenv("PULSE_PROP_OVERRIDE_application.name", "Hushmere", 0);
-    setenv("PULSE_PROP_application.icon_name", "hushmere", 0);
+    setenv("PULSE_PROP_application.icon_name", HUSHMERE_ICON_NAME, 0);
 }
 
 } // namespace
